@@ -1,0 +1,120 @@
+// The controls a controller talks to: fields, choice controls, windows, and the
+// application object that attaches panels to windows as sheets.
+//
+// PhysCalc is built in three layers:
+//   - platform/ (this folder): these interfaces and the number rules
+//     (Numbers.h). Plain C++, no Qt.
+//   - the controllers (src/*Controller.h): one per window, holding non-owning
+//     outlet pointers to controls and one method per button.
+//   - platform/qt/: Qt adapters for these interfaces, the Designer forms, and
+//     Interface, which creates every window at start, sets every outlet and
+//     connects every button.
+//
+// One press of the inclined plane's Analyze button: the QPushButton's clicked
+// signal calls PianoController::analyze; it reads four QLineEdits through
+// Field::floatValue (LineEditField adapts them), computes in float and double,
+// and writes eight fields through display(), which formats locale-independently
+// and calls Field::setStringValue.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Actions receive the control that triggered them; none of them looks at it.
+using Sender = const void*;
+
+class Field
+{
+public:
+    virtual ~Field() = default;
+
+    virtual std::string stringValue() const = 0;
+    virtual void setStringValue(const std::string& text) = 0;
+
+    // The leading number of the text, by the rules of readFloat and readInt.
+    float floatValue() const;
+    int intValue() const;
+
+protected:
+    Field() = default;
+    Field(const Field&) = default;
+    Field& operator=(const Field&) = default;
+};
+
+class ChoiceControl
+{
+public:
+    virtual ~ChoiceControl() = default;
+
+    // The title of the chosen item, exactly as it is listed.
+    virtual std::string title() const = 0;
+
+protected:
+    ChoiceControl() = default;
+    ChoiceControl(const ChoiceControl&) = default;
+    ChoiceControl& operator=(const ChoiceControl&) = default;
+};
+
+// A top-level window, or a panel that is shown as a sheet on a window.
+// Hiding one keeps the contents of its fields.
+class Window
+{
+public:
+    virtual ~Window() = default;
+
+    // Shows the window in front of the others and gives it the keyboard; a
+    // window already shown is only brought to the front.
+    virtual void makeKeyAndOrderFront(Sender sender) = 0;
+    virtual void orderOut(Sender sender) = 0;
+
+protected:
+    Window() = default;
+    Window(const Window&) = default;
+    Window& operator=(const Window&) = default;
+};
+
+// The application object. Sheets are window-modal: beginning one returns at
+// once and the event loop goes on; the sheet's own button ends it.
+class Application
+{
+public:
+    virtual ~Application() = default;
+
+    virtual void beginSheet(Window& sheet, Window& docWindow) = 0;
+    // Ends the sheet's modal state; callers follow it with orderOut on the
+    // same panel.
+    virtual void endSheet(Window& sheet) = 0;
+
+    // An alert attached to docWindow as a sheet. The message is shown as it
+    // stands: it is never used as a format. Empty alternate and other button
+    // texts mean no such button.
+    virtual void beginAlertSheet(const std::string& title, const std::string& defaultButton,
+                                 const std::string& alternateButton, const std::string& otherButton,
+                                 Window& docWindow, const std::string& message) = 0;
+
+protected:
+    Application() = default;
+    Application(const Application&) = default;
+    Application& operator=(const Application&) = default;
+};
+
+// The application object of the running program.
+Application& app();
+
+// Makes an application object the one app() returns, for this object's
+// lifetime; the previous one comes back afterwards.
+class CurrentApplication
+{
+public:
+    explicit CurrentApplication(Application& application);
+    ~CurrentApplication();
+
+    CurrentApplication(const CurrentApplication&) = delete;
+    CurrentApplication& operator=(const CurrentApplication&) = delete;
+
+private:
+    Application* previous;
+};
+
+} // namespace platform

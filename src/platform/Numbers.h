@@ -1,0 +1,42 @@
+// How numbers are read from text and written as text, and how angles convert.
+// Nothing here depends on the process locale: a German desktop still reads
+// "2.5" and shows "8.00".
+#pragma once
+
+#include <numbers>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class Field;
+
+inline constexpr double pi = std::numbers::pi;
+
+// The decimal number at the start of the text, after leading white space: an
+// optional sign, digits with an optional "." and fraction, an optional
+// exponent. Anything after it is ignored. A text that does not begin with a
+// number reads 0. A value too large for float reads as an infinity, one too
+// small as zero.
+float readFloat(std::string_view text);
+
+// The integer at the start of the text by the same rules; "3.7" reads 3. A
+// value outside the 32-bit range reads as the nearest end of the range.
+int readInt(std::string_view text);
+
+// printf-style formatting of one double through a format holding one
+// conversion %[flags][width][.precision]f (flags "-", "+", " ", "0"), with "."
+// as decimal point whatever the locale. Every not-a-number shows as "nan"
+// without a sign. Text around the conversion is copied; "%%" is a percent sign.
+// A format holding any other conversion is copied as it stands.
+std::string stringWithFormat(std::string_view format, double value);
+
+// Writes a float result into a field: widened to double, then formatted.
+void display(Field& field, std::string_view format, float value);
+
+// (degrees × pi) / 180 in double, the product first.
+double degreesToRadians(double degrees);
+// (radians × 180) / pi in double, the product first.
+double radiansToDegrees(double radians);
+
+} // namespace platform

@@ -1,0 +1,146 @@
+#include "Interface.h"
+
+#include "ui_AttritoWindow.h"
+#include "ui_CountPanel.h"
+#include "ui_ErrorWindow.h"
+#include "ui_FluidWindow.h"
+#include "ui_LauncherWindow.h"
+#include "ui_MomentoWindow.h"
+#include "ui_NewVectorSheet.h"
+#include "ui_PianoWindow.h"
+#include "ui_VectorsWindow.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+namespace platform::qt {
+
+struct Interface::Windows
+{
+    FormWindow<Ui::LauncherWindow, QMainWindow> launcher;
+    FormWindow<Ui::PianoWindow> piano;
+    FormWindow<Ui::ErrorWindow> errors;
+    FormWindow<Ui::AttritoWindow> friction;
+    FormWindow<Ui::MomentoWindow> torque;
+    FormWindow<Ui::VectorsWindow> vectors;
+    FormWindow<Ui::FluidWindow> fluid;
+    // The vector tool's two sheets are children of the vectors window, which
+    // is destroyed after them.
+    FormWindow<Ui::CountPanel, SheetDialog>* countPanel = nullptr;
+    FormWindow<Ui::NewVectorSheet, SheetDialog>* newVectorSheet = nullptr;
+};
+
+Interface::Interface()
+    : windows(std::make_unique<Windows>())
+{
+    windows->countPanel = new FormWindow<Ui::CountPanel, SheetDialog>;
+    windows->countPanel->setParent(&windows->vectors, windows->countPanel->windowFlags());
+    windows->newVectorSheet = new FormWindow<Ui::NewVectorSheet, SheetDialog>;
+    windows->newVectorSheet->setParent(&windows->vectors, windows->newVectorSheet->windowFlags());
+
+    styleFields(windows->countPanel);
+    styleFields(windows->newVectorSheet);
+    // Closing a tool window only hides it; closing the launcher quits.
+    for (QWidget* tool :
+         std::initializer_list<QWidget*>{&windows->piano, &windows->errors, &windows->friction,
+                                         &windows->torque, &windows->vectors, &windows->fluid}) {
+        tool->setAttribute(Qt::WA_QuitOnClose, false);
+        styleFields(tool);
+    }
+
+    // Room for each tool's one-line description beside its name, whatever the
+    // font; the wrapped texts give the height.
+    QMainWindow& launcher = windows->launcher;
+    const int width = launcher.fontMetrics().averageCharWidth() * 64;
+    const int height = launcher.centralWidget()->heightForWidth(width);
+    if (height > 0)
+        launcher.resize(width, launcher.menuBar()->sizeHint().height() + height);
+
+    connectLauncher();
+    connectPiano();
+    connectVectors();
+}
+
+Interface::~Interface() = default;
+
+QMainWindow& Interface::launcher()
+{
+    return windows->launcher;
+}
+
+void Interface::connectLauncher()
+{
+    PhysicsController& c = physicsController;
+    c.pianoWin = outlets.window(&windows->piano);
+    c.errWin = outlets.window(&windows->errors);
+    c.attrWin = outlets.window(&windows->friction);
+    c.momWin = outlets.window(&windows->torque);
+    c.numberOfVectors = outlets.window(windows->countPanel);
+    c.vectWin = outlets.window(&windows->vectors);
+    c.fluidWin = outlets.window(&windows->fluid);
+
+    const Ui::LauncherWindow& ui = windows->launcher.ui;
+    // Each tool has a button and a menu entry that do the same.
+    using Action = void (PhysicsController::*)(Sender);
+    const std::tuple<QAbstractButton*, QAction*, Action> entries[] = {
+        {ui.awakePiano, ui.awakePianoAction, &PhysicsController::awakePiano},
+        {ui.awakeErrori, ui.awakeErroriAction, &PhysicsController::awakeErrori},
+        {ui.awakeAttrito, ui.awakeAttritoAction, &PhysicsController::awakeAttrito},
+        {ui.awakeMomento, ui.awakeMomentoAction, &PhysicsController::awakeMomento},
+        {ui.awakeVectors, ui.awakeVectorsAction, &PhysicsController::awakeVectors},
+        {ui.awakeFluidPressure, ui.awakeFluidPressureAction,
+         &PhysicsController::awakeFluidPressure},
+    };
+    for (const auto& [button, menuEntry, action] : entries) {
+        connectAction(button, c, action);
+        connectAction(menuEntry, c, action);
+    }
+    QObject::connect(ui.quitAction, &QAction::triggered, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+}
+
+void Interface::connectPiano()
+{
+    PianoController& c = pianoController;
+    const Ui::PianoWindow& ui = windows->piano.ui;
+    c.base = outlets.field(ui.base);
+    c.dangolo = outlets.field(ui.dangolo);
+    c.db = outlets.field(ui.db);
+    c.dh = outlets.field(ui.dh);
+    c.dl = outlets.field(ui.dl);
+    c.dorto = outlets.field(ui.dorto);
+    c.dpara = outlets.field(ui.dpara);
+    c.height = outlets.field(ui.height);
+    c.labOrto = outlets.field(ui.labOrto);
+    c.labPara = outlets.field(ui.labPara);
+    c.lenght = outlets.field(ui.lenght);
+    c.weight = outlets.field(ui.weight);
+    connectAction(ui.analyze, c, &PianoController::analyze);
+    pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
+}
+
+void Interface::connectVectors()
+{
+    VectorsController& c = vectorsController;
+    const Ui::VectorsWindow& window = windows->vectors.ui;
+    const Ui::CountPanel& countPanel = windows->countPanel->ui;
+    const Ui::NewVectorSheet& sheet = windows->newVectorSheet->ui;
+    c.angle = outlets.field(sheet.angle);
+    c.listOfVectors = outlets.field(window.listOfVectors);
+    c.myself = outlets.window(&windows->vectors);
+    c.name = outlets.field(sheet.name);
+    c.newVectWin = outlets.window(windows->newVectorSheet);
+    c.power = outlets.field(sheet.power);
+    c.where = outlets.choice(sheet.where);
+    c.numberOfVectors = outlets.field(countPanel.numberOfVectors);
+    c.firstPanel = outlets.window(windows->countPanel);
+    c.result = outlets.field(window.result);
+    c.rx = outlets.field(window.rx);
+    c.ry = outlets.field(window.ry);
+
+    connectAction(countPanel.abort, c, &VectorsController::abort);
+    // Escape on the count panel is its Cancel button.
+    windows->countPanel->setRejectHandler([&c, button = countPanel.abort] { c.abort(button); });
+}
+
+} // namespace platform::qt

@@ -1,0 +1,71 @@
+// The interface of the running program: creates every window and controller
+// at start, sets every outlet and connects every button to its action. Windows
+// and controllers live as long as this object.
+#pragma once
+
+#include "PhysicsController.h"
+#include "PianoController.h"
+#include "QtControls.h"
+#include "VectorsController.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class LauncherWindow;
+class PianoWindow;
+class ErrorWindow;
+class AttritoWindow;
+class MomentoWindow;
+class VectorsWindow;
+class CountPanel;
+class NewVectorSheet;
+class FluidWindow;
+} // namespace Ui
+
+namespace platform::qt {
+
+// A window or sheet built from its Designer form.
+template <class Form, class Base = QWidget>
+class FormWindow : public Base
+{
+public:
+    FormWindow()
+        : Base(nullptr)
+    {
+        ui.setupUi(this);
+    }
+
+    Form ui;
+};
+
+class Interface
+{
+public:
+    Interface();
+    ~Interface();
+
+    Interface(const Interface&) = delete;
+    Interface& operator=(const Interface&) = delete;
+
+    QMainWindow& launcher();
+
+private:
+    void connectLauncher();
+    void connectPiano();
+    void connectVectors();
+
+    QtApplication application;
+    CurrentApplication current{application};
+    Outlets outlets;
+
+    PhysicsController physicsController;
+    PianoController pianoController;
+    VectorsController vectorsController;
+
+    struct Windows;
+    std::unique_ptr<Windows> windows;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,202 @@
+// Qt adapters for fields, choice controls, windows and sheets.
+#include "QtControls.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace platform::qt {
+
+namespace {
+
+QWidget* widgetOf(Window& window)
+{
+    return dynamic_cast<WidgetWindow&>(window).widget();
+}
+
+// The window-modal dialog currently attached to the window, if any.
+QDialog* attachedSheet(QWidget* window)
+{
+    const auto dialogs = window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    for (QDialog* dialog : dialogs) {
+        if (dialog->isVisible() && dialog->windowModality() == Qt::WindowModal)
+            return dialog;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+LineEditField::LineEditField(QLineEdit* lineEdit)
+    : edit(lineEdit)
+{
+}
+
+std::string LineEditField::stringValue() const
+{
+    return edit->text().toStdString();
+}
+
+void LineEditField::setStringValue(const std::string& text)
+{
+    edit->setText(QString::fromStdString(text));
+    // Show the start of a text too long for the field: the digits before the
+    // point matter more than the last decimals.
+    edit->setCursorPosition(0);
+}
+
+PlainTextField::PlainTextField(QPlainTextEdit* textEdit)
+    : edit(textEdit)
+{
+}
+
+std::string PlainTextField::stringValue() const
+{
+    return edit->toPlainText().toStdString();
+}
+
+void PlainTextField::setStringValue(const std::string& text)
+{
+    edit->setPlainText(QString::fromStdString(text));
+}
+
+ComboBoxChoice::ComboBoxChoice(QComboBox* comboBox)
+    : box(comboBox)
+{
+}
+
+std::string ComboBoxChoice::title() const
+{
+    return box->currentText().toStdString();
+}
+
+WidgetWindow::WidgetWindow(QWidget* widget)
+    : window(widget)
+{
+}
+
+void WidgetWindow::makeKeyAndOrderFront(Sender)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void WidgetWindow::orderOut(Sender)
+{
+    window->hide();
+}
+
+SheetDialog::SheetDialog(QWidget* parent)
+    : QDialog(parent)
+{
+}
+
+void SheetDialog::setRejectHandler(std::function<void()> handler)
+{
+    rejectHandler = std::move(handler);
+}
+
+void SheetDialog::reject()
+{
+    if (rejectHandler)
+        rejectHandler();
+}
+
+void QtApplication::beginSheet(Window& sheet, Window& docWindow)
+{
+    auto* dialog = qobject_cast<QDialog*>(widgetOf(sheet));
+    QWidget* window = widgetOf(docWindow);
+    // A window carries one sheet at a time; another one asked for meanwhile
+    // is not shown.
+    if (QDialog* attached = attachedSheet(window); attached != nullptr && attached != dialog)
+        return;
+    if (dialog->parentWidget() != window)
+        dialog->setParent(window, dialog->windowFlags());
+    dialog->open();
+}
+
+void QtApplication::endSheet(Window& sheet)
+{
+    widgetOf(sheet)->hide();
+}
+
+void QtApplication::beginAlertSheet(const std::string& title, const std::string& defaultButton,
+                                    const std::string& alternateButton,
+                                    const std::string& otherButton, Window& docWindow,
+                                    const std::string& message)
+{
+    QWidget* window = widgetOf(docWindow);
+    if (attachedSheet(window) != nullptr)
+        return;
+
+    auto* alert = new QMessageBox(window);
+    alert->setObjectName(QStringLiteral("alertSheet"));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setIcon(QMessageBox::Warning);
+    alert->setWindowTitle(QString::fromStdString(title));
+    alert->setAccessibleName(QString::fromStdString(title));
+    // The message is text, never markup: whatever it holds is shown as it is.
+    alert->setTextFormat(Qt::PlainText);
+    alert->setText(QString::fromStdString(message));
+    QPushButton* ok =
+        alert->addButton(QString::fromStdString(defaultButton), QMessageBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("alertDefaultButton"));
+    alert->setDefaultButton(ok);
+    if (!alternateButton.empty())
+        alert->addButton(QString::fromStdString(alternateButton), QMessageBox::RejectRole);
+    if (!otherButton.empty())
+        alert->addButton(QString::fromStdString(otherButton), QMessageBox::ActionRole);
+    alert->setEscapeButton(ok);
+    alert->open();
+}
+
+Field* Outlets::field(QLineEdit* edit)
+{
+    return fields.emplace_back(std::make_unique<LineEditField>(edit)).get();
+}
+
+Field* Outlets::field(QPlainTextEdit* edit)
+{
+    return fields.emplace_back(std::make_unique<PlainTextField>(edit)).get();
+}
+
+ChoiceControl* Outlets::choice(QComboBox* box)
+{
+    return choices.emplace_back(std::make_unique<ComboBoxChoice>(box)).get();
+}
+
+Window* Outlets::window(QWidget* widget)
+{
+    auto& adapter = windows[widget];
+    if (!adapter)
+        adapter = std::make_unique<WidgetWindow>(widget);
+    return adapter.get();
+}
+
+void pressOnReturn(std::initializer_list<QLineEdit*> edits, QAbstractButton* button)
+{
+    for (QLineEdit* edit : edits)
+        QObject::connect(edit, &QLineEdit::returnPressed, button, &QAbstractButton::click);
+}
+
+void styleFields(QWidget* window)
+{
+    const auto edits = window->findChildren<QLineEdit*>();
+    for (QLineEdit* edit : edits) {
+        // Wide enough for a number such as -1234.5678 in any font and scale.
+        const QString widest = QStringLiteral("-0000.0000");
+        const int margins = edit->minimumSizeHint().width();
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(widest) + margins);
+        if (!edit->isReadOnly())
+            continue;
+        QPalette palette = edit->palette();
+        palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+        edit->setPalette(palette);
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,136 @@
+// Qt adapters for the control interfaces, and Outlets, which owns them.
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace platform::qt {
+
+class LineEditField final : public Field
+{
+public:
+    explicit LineEditField(QLineEdit* edit);
+    std::string stringValue() const override;
+    void setStringValue(const std::string& text) override;
+
+private:
+    QPointer<QLineEdit> edit;
+};
+
+class PlainTextField final : public Field
+{
+public:
+    explicit PlainTextField(QPlainTextEdit* edit);
+    std::string stringValue() const override;
+    void setStringValue(const std::string& text) override;
+
+private:
+    QPointer<QPlainTextEdit> edit;
+};
+
+class ComboBoxChoice final : public ChoiceControl
+{
+public:
+    explicit ComboBoxChoice(QComboBox* box);
+    std::string title() const override;
+
+private:
+    QPointer<QComboBox> box;
+};
+
+class WidgetWindow final : public Window
+{
+public:
+    explicit WidgetWindow(QWidget* widget);
+    void makeKeyAndOrderFront(Sender sender) override;
+    void orderOut(Sender sender) override;
+
+    QWidget* widget() const { return window; }
+
+private:
+    QPointer<QWidget> window;
+};
+
+// A dialog that plays a sheet. Escape and the window's close control call the
+// given handler instead of just hiding the dialog, so a sheet never leaves its
+// run half finished behind the user's back.
+class SheetDialog : public QDialog
+{
+public:
+    explicit SheetDialog(QWidget* parent = nullptr);
+
+    void setRejectHandler(std::function<void()> handler);
+    void reject() override;
+
+private:
+    std::function<void()> rejectHandler;
+};
+
+// Sheets as window-modal dialogs opened with open(): beginning one returns at
+// once. On macOS Qt draws them as real sheets.
+class QtApplication final : public Application
+{
+public:
+    void beginSheet(Window& sheet, Window& docWindow) override;
+    void endSheet(Window& sheet) override;
+    void beginAlertSheet(const std::string& title, const std::string& defaultButton,
+                         const std::string& alternateButton, const std::string& otherButton,
+                         Window& docWindow, const std::string& message) override;
+};
+
+// Owns the adapters that outlets point to. A window is adapted once, so two
+// outlets naming the same window hold the same pointer.
+class Outlets
+{
+public:
+    Field* field(QLineEdit* edit);
+    Field* field(QPlainTextEdit* edit);
+    ChoiceControl* choice(QComboBox* box);
+    Window* window(QWidget* widget);
+
+private:
+    std::vector<std::unique_ptr<Field>> fields;
+    std::vector<std::unique_ptr<ChoiceControl>> choices;
+    std::map<QWidget*, std::unique_ptr<WidgetWindow>> windows;
+};
+
+// Buttons and menu entries call one controller action each, passing
+// themselves as the sender.
+template <class Controller>
+void connectAction(QAbstractButton* button, Controller& controller,
+                   void (Controller::*action)(Sender))
+{
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [button, &controller, action] { (controller.*action)(button); });
+}
+
+template <class Controller>
+void connectAction(QAction* menuEntry, Controller& controller, void (Controller::*action)(Sender))
+{
+    QObject::connect(menuEntry, &QAction::triggered, menuEntry,
+                     [menuEntry, &controller, action] { (controller.*action)(menuEntry); });
+}
+
+// Return in any of the fields presses the button.
+void pressOnReturn(std::initializer_list<QLineEdit*> edits, QAbstractButton* button);
+
+// Makes every line edit of the window wide enough for a number, and gives the
+// read-only ones, the results, the window's background instead of the input
+// background, so results and inputs are told apart at a glance in whatever
+// palette the desktop uses.
+void styleFields(QWidget* window);
+
+} // namespace platform::qt

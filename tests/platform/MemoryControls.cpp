@@ -1,0 +1,88 @@
+#include "MemoryControls.h"
+
+namespace test {
+
+namespace {
+
+const std::string& nameOf(platform::Window& window)
+{
+    return dynamic_cast<MemoryWindow&>(window).name();
+}
+
+} // namespace
+
+MemoryField::MemoryField(std::string fieldName, Journal& fieldJournal)
+    : name(std::move(fieldName))
+    , journal(fieldJournal)
+{
+}
+
+std::string MemoryField::stringValue() const
+{
+    journal.push_back("read " + name);
+    return text;
+}
+
+void MemoryField::setStringValue(const std::string& newText)
+{
+    journal.push_back("write " + name + "=" + newText);
+    text = newText;
+}
+
+MemoryChoice::MemoryChoice(std::string choiceName, Journal& choiceJournal)
+    : name(std::move(choiceName))
+    , journal(choiceJournal)
+{
+}
+
+std::string MemoryChoice::title() const
+{
+    journal.push_back("title " + name);
+    return chosen;
+}
+
+MemoryWindow::MemoryWindow(std::string name, Journal& windowJournal)
+    : windowName(std::move(name))
+    , journal(windowJournal)
+{
+}
+
+void MemoryWindow::makeKeyAndOrderFront(platform::Sender)
+{
+    journal.push_back("front " + windowName);
+    visible = true;
+}
+
+void MemoryWindow::orderOut(platform::Sender)
+{
+    journal.push_back("hide " + windowName);
+    visible = false;
+}
+
+MemoryApplication::MemoryApplication(Journal& applicationJournal)
+    : journal(applicationJournal)
+{
+}
+
+void MemoryApplication::beginSheet(platform::Window& sheet, platform::Window& docWindow)
+{
+    journal.push_back("beginSheet " + nameOf(sheet) + " on " + nameOf(docWindow));
+    dynamic_cast<MemoryWindow&>(sheet).visible = true;
+}
+
+void MemoryApplication::endSheet(platform::Window& sheet)
+{
+    journal.push_back("endSheet " + nameOf(sheet));
+}
+
+void MemoryApplication::beginAlertSheet(const std::string& title, const std::string& defaultButton,
+                                        const std::string& alternateButton,
+                                        const std::string& otherButton, platform::Window& docWindow,
+                                        const std::string& message)
+{
+    journal.push_back("alert on " + nameOf(docWindow));
+    alerts.push_back(
+        {title, defaultButton, alternateButton, otherButton, nameOf(docWindow), message});
+}
+
+} // namespace test

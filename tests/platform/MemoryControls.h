@@ -1,0 +1,91 @@
+// In-memory controls for controller tests: fields, windows and an application
+// object that write what happens to them into a shared journal, so a test can
+// check the order of reads, writes and sheet operations.
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <string>
+#include <vector>
+
+namespace test {
+
+using Journal = std::vector<std::string>;
+
+class MemoryField final : public platform::Field
+{
+public:
+    MemoryField(std::string name, Journal& journal);
+
+    // Reading it through the controls interface is journaled ("read name");
+    // tests reach the text directly.
+    std::string stringValue() const override;
+    // Journaled as "write name=text".
+    void setStringValue(const std::string& newText) override;
+
+    std::string text;
+
+private:
+    std::string name;
+    Journal& journal;
+};
+
+class MemoryChoice final : public platform::ChoiceControl
+{
+public:
+    MemoryChoice(std::string name, Journal& journal);
+    std::string title() const override;
+
+    std::string chosen;
+
+private:
+    std::string name;
+    Journal& journal;
+};
+
+class MemoryWindow final : public platform::Window
+{
+public:
+    MemoryWindow(std::string name, Journal& journal);
+    void makeKeyAndOrderFront(platform::Sender sender) override;
+    void orderOut(platform::Sender sender) override;
+
+    const std::string& name() const { return windowName; }
+    bool visible = false;
+
+private:
+    std::string windowName;
+    Journal& journal;
+};
+
+struct Alert
+{
+    std::string title;
+    std::string defaultButton;
+    std::string alternateButton;
+    std::string otherButton;
+    std::string window;
+    std::string message;
+};
+
+// Journals "beginSheet panel on window", "endSheet panel" and "alert window",
+// and keeps which sheet is attached to which window and the alerts shown.
+class MemoryApplication final : public platform::Application
+{
+public:
+    explicit MemoryApplication(Journal& journal);
+
+    void beginSheet(platform::Window& sheet, platform::Window& docWindow) override;
+    void endSheet(platform::Window& sheet) override;
+    void beginAlertSheet(const std::string& title, const std::string& defaultButton,
+                         const std::string& alternateButton, const std::string& otherButton,
+                         platform::Window& docWindow, const std::string& message) override;
+
+    std::vector<Alert> alerts;
+
+private:
+    Journal& journal;
+    platform::CurrentApplication current{*this};
+};
+
+} // namespace test
