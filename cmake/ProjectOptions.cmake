@@ -31,3 +31,8 @@ target_compile_definitions(physcalc_qt_options INTERFACE
     QT_NO_CAST_TO_ASCII
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QT_NO_KEYWORDS)
+
+# Qt's code generators run only for the targets that use Qt.
+function(physcalc_use_qt_generators target)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTOUIC ON)
+endfunction()
