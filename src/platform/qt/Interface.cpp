@@ -11,7 +11,6 @@
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
-#include <QMenuBar>
 
 namespace platform::qt {
 
@@ -47,14 +46,6 @@ Interface::Interface()
         tool->setAttribute(Qt::WA_QuitOnClose, false);
         styleFields(tool);
     }
-
-    // Room for each tool's one-line description beside its name, whatever the
-    // font; the wrapped texts give the height.
-    QMainWindow& launcher = windows->launcher;
-    const int width = launcher.fontMetrics().averageCharWidth() * 64;
-    const int height = launcher.centralWidget()->heightForWidth(width);
-    if (height > 0)
-        launcher.resize(width, launcher.menuBar()->sizeHint().height() + height);
 
     connectLauncher();
     connectPiano();

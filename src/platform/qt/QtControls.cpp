@@ -186,11 +186,15 @@ void pressOnReturn(std::initializer_list<QLineEdit*> edits, QAbstractButton* but
 void styleFields(QWidget* window)
 {
     const auto edits = window->findChildren<QLineEdit*>();
+    if (edits.isEmpty())
+        return;
+    // Wide enough for a number such as -1234.5678 in any font and scale. The
+    // fields of a window share its font, so it is measured once.
+    const QLineEdit* sample = edits.first();
+    const int width = sample->fontMetrics().horizontalAdvance(QStringLiteral("-0000.0000"))
+                      + sample->minimumSizeHint().width();
     for (QLineEdit* edit : edits) {
-        // Wide enough for a number such as -1234.5678 in any font and scale.
-        const QString widest = QStringLiteral("-0000.0000");
-        const int margins = edit->minimumSizeHint().width();
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(widest) + margins);
+        edit->setMinimumWidth(width);
         if (!edit->isReadOnly())
             continue;
         QPalette palette = edit->palette();
