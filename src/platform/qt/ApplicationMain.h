@@ -1,7 +1,12 @@
 // The application main: builds the interface and runs the event loop.
 #pragma once
 
+class QIcon;
+
 namespace platform::qt {
+
+// PhysCalc's icon, built into the program.
+QIcon applicationIcon();
 
 // Takes the process's arguments unchanged, so Qt's own options (-platform,
 // -style, ...) work; PhysCalc reads none of its own.

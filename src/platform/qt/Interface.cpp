@@ -1,5 +1,6 @@
 #include "Interface.h"
 
+#include "ApplicationMain.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
@@ -11,6 +12,7 @@
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 namespace platform::qt {
 
@@ -88,6 +90,26 @@ void Interface::connectLauncher()
     }
     QObject::connect(ui.quitAction, &QAction::triggered, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(ui.aboutAction, &QAction::triggered, &windows->launcher,
+                     [this] { showAbout(); });
+}
+
+void Interface::showAbout()
+{
+    auto* about = new QMessageBox(&windows->launcher);
+    about->setObjectName(QStringLiteral("aboutBox"));
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowTitle(QStringLiteral("About PhysCalc"));
+    about->setIconPixmap(applicationIcon().pixmap(64, 64));
+    about->setTextFormat(Qt::RichText);
+    about->setText(QStringLiteral("<h3>PhysCalc %1</h3>"
+                                  "<p>A calculator for introductory physics: inclined plane, "
+                                  "measurement errors, friction, torque, vector sum and fluid "
+                                  "pressure.</p>"
+                                  "<p>Released under the MIT licence.</p>")
+                       .arg(QStringLiteral(PHYSCALC_VERSION)));
+    about->setStandardButtons(QMessageBox::Close);
+    about->open();
 }
 
 void Interface::connectPiano()

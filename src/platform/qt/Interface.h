@@ -53,6 +53,7 @@ public:
 
 private:
     void connectLauncher();
+    void showAbout();
     void connectPiano();
     void connectVectors();
 

@@ -3,6 +3,8 @@
 // computes from typed text, and every window can be used without a mouse.
 #include "platform/qt/Interface.h"
 
+#include "platform/qt/ApplicationMain.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -10,8 +12,10 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -110,6 +114,8 @@ private Q_SLOTS:
     void every_input_has_a_label_with_a_unique_mnemonic();
     void tab_reaches_every_input_in_reading_order();
     void window_titles_are_unique();
+    void about_names_the_version_and_licence();
+    void the_icon_is_built_in_at_every_window_size();
 
 private:
     platform::qt::Interface* interface = nullptr;
@@ -447,6 +453,31 @@ void InterfaceTest::window_titles_are_unique()
         QVERIFY2(!titles.contains(title),
                  qPrintable(QStringLiteral("two windows are titled ") + title));
         titles.insert(title);
+    }
+}
+
+void InterfaceTest::about_names_the_version_and_licence()
+{
+    find<QAction>(&interface->launcher(), "aboutAction")->trigger();
+    auto* about = find<QMessageBox>(&interface->launcher(), "aboutBox");
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QVERIFY(
+        about->text().contains(QRegularExpression(QStringLiteral("PhysCalc \\d+\\.\\d+\\.\\d+"))));
+    QVERIFY(about->text().contains(QStringLiteral("MIT licence")));
+    // It does not block the program: the launcher still opens tools.
+    find<QPushButton>(&interface->launcher(), "awakePiano")->click();
+    QVERIFY(topLevel(QStringLiteral("pianoWin"))->isVisible());
+}
+
+void InterfaceTest::the_icon_is_built_in_at_every_window_size()
+{
+    const QIcon icon = platform::qt::applicationIcon();
+    for (const int size : {16, 24, 32, 48, 64}) {
+        const QImage image = icon.pixmap(size, size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // Not a blank square: the drawing is there.
+        QVERIFY2(image.pixelColor(size / 2, size / 2).alpha() > 0,
+                 qPrintable(QString::number(size)));
     }
 }
 
