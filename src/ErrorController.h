@@ -1,0 +1,52 @@
+// Measurement errors: a running mean of values added one at a time, the
+// absolute error from a relative one, and the relative and percentage errors
+// from an absolute one.
+#pragma once
+
+#include "platform/Controls.h"
+
+class ErrorController
+{
+public:
+    platform::Field* absLabel = nullptr;
+    platform::Field* getPercLabel = nullptr;
+    platform::Field* getRelLabel = nullptr;
+    platform::Field* mediaLabel = nullptr;
+    platform::Field* setAbsForPerc = nullptr;
+    platform::Field* setMisuraForPerc = nullptr;
+    platform::Field* setRel = nullptr;
+    platform::Field* setVal = nullptr;
+    platform::Field* valToMedia = nullptr;
+
+    // Counts the value in valToMedia into the running mean; shows nothing.
+    void addToMedia(platform::Sender sender);
+    void getMedia(platform::Sender sender);
+    // Forgets the values added so far. The mean on screen stays until the
+    // next getMedia.
+    void erase(platform::Sender sender);
+    void getAbs(platform::Sender sender);
+    void getRelPerc(platform::Sender sender);
+};
+
+// The running mean belongs to the process, not to a window: closing the
+// window keeps it, and every ErrorController adds to the same one. It lives in
+// the globals sum and counter of ErrorController.cpp; this is all that reaches
+// them from outside the controller's actions.
+namespace runningMean {
+
+struct Totals
+{
+    float sum = 0.0f;
+    float counter = 0.0f;
+};
+
+Totals totals();
+
+// Starts the running mean again from the given totals, by default from
+// nothing. The count is a float, so it stops growing at 2^24; adding that many
+// values one by one takes 16 million presses. Starting from a count just
+// below the limit lets a test run the last steps through addToMedia itself,
+// so what it checks is the controller's own arithmetic, not a copy of it.
+void reset(Totals from = {});
+
+} // namespace runningMean
