@@ -1,0 +1,22 @@
+// Torque: the moment of a force applied at an angle to a lever, and the
+// moment of a couple. Results carry the unit, as in "12.50 Nm".
+#pragma once
+
+#include "platform/Controls.h"
+
+class MomentoController
+{
+public:
+    platform::Field* alpha = nullptr;
+    platform::Field* b = nullptr;
+    platform::Field* dist = nullptr;
+    platform::Field* power1 = nullptr;
+    platform::Field* power2 = nullptr;
+    platform::Field* rx1 = nullptr;
+    platform::Field* rx2 = nullptr;
+
+    // M = sin(alpha) × dist × power1, into rx1.
+    void getSimple(platform::Sender sender);
+    // M = b × power2, into rx2.
+    void getDouble(platform::Sender sender);
+};
