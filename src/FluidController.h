@@ -1,0 +1,25 @@
+// Fluid pressure: force, area and pressure (p = F / A), and density, depth
+// and pressure in a liquid (p = ρ × g × h), each found from the other two of
+// its group. Results show six decimals.
+#pragma once
+
+#include "platform/Controls.h"
+
+class FluidController
+{
+public:
+    platform::Field* area = nullptr;
+    platform::Field* dens = nullptr;
+    platform::Field* forza = nullptr;
+    platform::Field* press1 = nullptr;
+    platform::Field* press2 = nullptr;
+    platform::Field* profond = nullptr;
+
+    // Each action overwrites one field of a group from the other two.
+    void getArea(platform::Sender sender);
+    void getPower(platform::Sender sender);
+    void getPress1(platform::Sender sender);
+    void getDens(platform::Sender sender);
+    void getH(platform::Sender sender);
+    void getPress2(platform::Sender sender);
+};
