@@ -51,7 +51,11 @@ Interface::Interface()
 
     connectLauncher();
     connectPiano();
+    connectErrori();
+    connectAttrito();
+    connectMomento();
     connectVectors();
+    connectFluid();
 }
 
 Interface::~Interface() = default;
@@ -132,6 +136,66 @@ void Interface::connectPiano()
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
 }
 
+void Interface::connectErrori()
+{
+    ErrorController& c = errorController;
+    const Ui::ErrorWindow& ui = windows->errors.ui;
+    c.absLabel = outlets.field(ui.absLabel);
+    c.getPercLabel = outlets.field(ui.getPercLabel);
+    c.getRelLabel = outlets.field(ui.getRelLabel);
+    c.mediaLabel = outlets.field(ui.mediaLabel);
+    c.setAbsForPerc = outlets.field(ui.setAbsForPerc);
+    c.setMisuraForPerc = outlets.field(ui.setMisuraForPerc);
+    c.setRel = outlets.field(ui.setRel);
+    c.setVal = outlets.field(ui.setVal);
+    c.valToMedia = outlets.field(ui.valToMedia);
+    connectAction(ui.addToMedia, c, &ErrorController::addToMedia);
+    connectAction(ui.getMedia, c, &ErrorController::getMedia);
+    connectAction(ui.erase, c, &ErrorController::erase);
+    connectAction(ui.getAbs, c, &ErrorController::getAbs);
+    connectAction(ui.getRelPerc, c, &ErrorController::getRelPerc);
+    pressOnReturn({ui.valToMedia}, ui.addToMedia);
+    pressOnReturn({ui.setRel, ui.setVal}, ui.getAbs);
+    pressOnReturn({ui.setAbsForPerc, ui.setMisuraForPerc}, ui.getRelPerc);
+}
+
+// Every field of a friction group is read by two buttons and written by the
+// third, so Return in a field has no one button to press.
+void Interface::connectAttrito()
+{
+    AttritoController& c = attritoController;
+    const Ui::AttritoWindow& ui = windows->friction.ui;
+    c.f1d = outlets.field(ui.f1d);
+    c.fad = outlets.field(ui.fad);
+    c.fpOfDinam = outlets.field(ui.fpOfDinam);
+    c.fpOfstat = outlets.field(ui.fpOfstat);
+    c.kad = outlets.field(ui.kad);
+    c.kas = outlets.field(ui.kas);
+    connectAction(ui.getF1d, c, &AttritoController::getF1d);
+    connectAction(ui.getFad, c, &AttritoController::getFad);
+    connectAction(ui.getFpFromDinam, c, &AttritoController::getFpFromDinam);
+    connectAction(ui.getFpFromStat, c, &AttritoController::getFpFromStat);
+    connectAction(ui.getKas, c, &AttritoController::getKas);
+    connectAction(ui.getKd, c, &AttritoController::getKd);
+}
+
+void Interface::connectMomento()
+{
+    MomentoController& c = momentoController;
+    const Ui::MomentoWindow& ui = windows->torque.ui;
+    c.alpha = outlets.field(ui.alpha);
+    c.b = outlets.field(ui.b);
+    c.dist = outlets.field(ui.dist);
+    c.power1 = outlets.field(ui.power1);
+    c.power2 = outlets.field(ui.power2);
+    c.rx1 = outlets.field(ui.rx1);
+    c.rx2 = outlets.field(ui.rx2);
+    connectAction(ui.getSimple, c, &MomentoController::getSimple);
+    connectAction(ui.getDouble, c, &MomentoController::getDouble);
+    pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
+    pressOnReturn({ui.power2, ui.b}, ui.getDouble);
+}
+
 void Interface::connectVectors()
 {
     VectorsController& c = vectorsController;
@@ -154,6 +218,25 @@ void Interface::connectVectors()
     connectAction(countPanel.abort, c, &VectorsController::abort);
     // Escape on the count panel is its Cancel button.
     windows->countPanel->setRejectHandler([&c, button = countPanel.abort] { c.abort(button); });
+}
+
+// As in friction, Return in a field has no one button to press.
+void Interface::connectFluid()
+{
+    FluidController& c = fluidController;
+    const Ui::FluidWindow& ui = windows->fluid.ui;
+    c.area = outlets.field(ui.area);
+    c.dens = outlets.field(ui.dens);
+    c.forza = outlets.field(ui.forza);
+    c.press1 = outlets.field(ui.press1);
+    c.press2 = outlets.field(ui.press2);
+    c.profond = outlets.field(ui.profond);
+    connectAction(ui.getArea, c, &FluidController::getArea);
+    connectAction(ui.getPower, c, &FluidController::getPower);
+    connectAction(ui.getPress1, c, &FluidController::getPress1);
+    connectAction(ui.getDens, c, &FluidController::getDens);
+    connectAction(ui.getH, c, &FluidController::getH);
+    connectAction(ui.getPress2, c, &FluidController::getPress2);
 }
 
 } // namespace platform::qt

@@ -3,6 +3,10 @@
 // and controllers live as long as this object.
 #pragma once
 
+#include "AttritoController.h"
+#include "ErrorController.h"
+#include "FluidController.h"
+#include "MomentoController.h"
 #include "PhysicsController.h"
 #include "PianoController.h"
 #include "QtControls.h"
@@ -55,7 +59,11 @@ private:
     void connectLauncher();
     void showAbout();
     void connectPiano();
+    void connectErrori();
+    void connectAttrito();
+    void connectMomento();
     void connectVectors();
+    void connectFluid();
 
     QtApplication application;
     CurrentApplication current{application};
@@ -63,7 +71,11 @@ private:
 
     PhysicsController physicsController;
     PianoController pianoController;
+    ErrorController errorController;
+    AttritoController attritoController;
+    MomentoController momentoController;
     VectorsController vectorsController;
+    FluidController fluidController;
 
     struct Windows;
     std::unique_ptr<Windows> windows;
