@@ -80,14 +80,51 @@ int main(int argc, char* argv[])
     press(piano, "analyze");
     save(piano, directory, "inclined-plane.png");
 
-    for (const auto& [button, window, file] :
-         {std::tuple{"awakeErrori", "errWin", "measurement-errors.png"},
-          std::tuple{"awakeAttrito", "attrWin", "friction.png"},
-          std::tuple{"awakeMomento", "momWin", "torque.png"},
-          std::tuple{"awakeFluidPressure", "fluidWin", "fluid-pressure.png"}}) {
-        press(&launcher, button);
-        save(topLevel(QString::fromLatin1(window)), directory, file);
+    press(&launcher, "awakeErrori");
+    QWidget* errors = topLevel(QStringLiteral("errWin"));
+    for (const char* value : {"2", "4", "9"}) {
+        type(errors, "valToMedia", value);
+        press(errors, "addToMedia");
     }
+    press(errors, "getMedia");
+    type(errors, "setRel", "0.05");
+    type(errors, "setVal", "20");
+    press(errors, "getAbs");
+    type(errors, "setAbsForPerc", "0.5");
+    type(errors, "setMisuraForPerc", "20");
+    press(errors, "getRelPerc");
+    save(errors, directory, "measurement-errors.png");
+
+    press(&launcher, "awakeAttrito");
+    QWidget* friction = topLevel(QStringLiteral("attrWin"));
+    type(friction, "kas", "0.5");
+    type(friction, "fpOfstat", "40");
+    press(friction, "getF1d");
+    type(friction, "fad", "15");
+    type(friction, "fpOfDinam", "50");
+    press(friction, "getKd");
+    save(friction, directory, "friction.png");
+
+    press(&launcher, "awakeMomento");
+    QWidget* torque = topLevel(QStringLiteral("momWin"));
+    type(torque, "power1", "10");
+    type(torque, "dist", "2");
+    type(torque, "alpha", "30");
+    press(torque, "getSimple");
+    type(torque, "power2", "5");
+    type(torque, "b", "0.5");
+    press(torque, "getDouble");
+    save(torque, directory, "torque.png");
+
+    press(&launcher, "awakeFluidPressure");
+    QWidget* fluid = topLevel(QStringLiteral("fluidWin"));
+    type(fluid, "forza", "100");
+    type(fluid, "area", "4");
+    press(fluid, "getPress1");
+    type(fluid, "dens", "1000");
+    type(fluid, "profond", "2");
+    press(fluid, "getPress2");
+    save(fluid, directory, "fluid-pressure.png");
 
     press(&launcher, "awakeVectors");
     QWidget* vectors = topLevel(QStringLiteral("vectWin"));
