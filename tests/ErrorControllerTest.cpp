@@ -2,7 +2,7 @@
 // absolute error, and the relative and percentage errors.
 #include "ErrorController.h"
 
-#include "platform/MemoryControls.h"
+#include "ButtonCase.h"
 
 #include <gtest/gtest.h>
 
@@ -13,37 +13,32 @@ namespace {
 
 struct Errors
 {
-    test::Journal journal;
-    test::MemoryField absLabel{"absLabel", journal};
-    test::MemoryField getPercLabel{"getPercLabel", journal};
-    test::MemoryField getRelLabel{"getRelLabel", journal};
-    test::MemoryField mediaLabel{"mediaLabel", journal};
-    test::MemoryField setAbsForPerc{"setAbsForPerc", journal};
-    test::MemoryField setMisuraForPerc{"setMisuraForPerc", journal};
-    test::MemoryField setRel{"setRel", journal};
-    test::MemoryField setVal{"setVal", journal};
-    test::MemoryField valToMedia{"valToMedia", journal};
+    test::Fields fields{"absLabel",   "getPercLabel",  "getRelLabel",
+                        "mediaLabel", "setAbsForPerc", "setMisuraForPerc",
+                        "setRel",     "setVal",        "valToMedia"};
     ErrorController controller;
 
     Errors()
     {
         runningMean::reset();
-        controller.absLabel = &absLabel;
-        controller.getPercLabel = &getPercLabel;
-        controller.getRelLabel = &getRelLabel;
-        controller.mediaLabel = &mediaLabel;
-        controller.setAbsForPerc = &setAbsForPerc;
-        controller.setMisuraForPerc = &setMisuraForPerc;
-        controller.setRel = &setRel;
-        controller.setVal = &setVal;
-        controller.valToMedia = &valToMedia;
+        controller.absLabel = &fields.at("absLabel");
+        controller.getPercLabel = &fields.at("getPercLabel");
+        controller.getRelLabel = &fields.at("getRelLabel");
+        controller.mediaLabel = &fields.at("mediaLabel");
+        controller.setAbsForPerc = &fields.at("setAbsForPerc");
+        controller.setMisuraForPerc = &fields.at("setMisuraForPerc");
+        controller.setRel = &fields.at("setRel");
+        controller.setVal = &fields.at("setVal");
+        controller.valToMedia = &fields.at("valToMedia");
     }
 
     void add(const std::string& value)
     {
-        valToMedia.text = value;
+        fields.at("valToMedia").text = value;
         controller.addToMedia(nullptr);
     }
+
+    const std::string& mean() { return fields.at("mediaLabel").text; }
 };
 
 // A run of the mean's buttons: "+text" adds text, "=" shows the mean and
@@ -72,11 +67,11 @@ TEST_P(Mean, shows_the_mean_of_the_values_added_since_the_last_erase)
     for (const std::string& press : c.presses) {
         if (press == "=") {
             errors.controller.getMedia(nullptr);
-            shown.push_back(errors.mediaLabel.text);
+            shown.push_back(errors.mean());
         } else if (press == "erase") {
-            const std::string before = errors.mediaLabel.text;
+            const std::string before = errors.mean();
             errors.controller.erase(nullptr);
-            EXPECT_EQ(errors.mediaLabel.text, before) << "erase changed the mean on screen";
+            EXPECT_EQ(errors.mean(), before) << "erase changed the mean on screen";
         } else {
             errors.add(press.substr(1));
         }
@@ -96,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, Mean, testing::Values(
     MeanCase{"sum_is_a_float",          {"+16777216", "+1", "+1", "="},              {"5592405.50"}},
     // 3 / 40 as a float is 0.075000003; printed from double, 0.07.
     MeanCase{"quotient_is_a_float",     withZeros({"+3", "="}, 39),                  {"0.08"}}),
-    [](const testing::TestParamInfo<MeanCase>& row) { return std::string(row.param.name); });
+    test::RowName());
 // clang-format on
 
 TEST(MeanCount, stops_growing_at_2_to_the_24_while_the_sum_goes_on)
@@ -118,7 +113,7 @@ TEST(MeanCount, stops_growing_at_2_to_the_24_while_the_sum_goes_on)
     // 4 × 2^40 / 2^24. An int or double count, at 2^24 + 2, would show
     // 262143.97.
     errors.controller.getMedia(nullptr);
-    EXPECT_EQ(errors.mediaLabel.text, "262144.00");
+    EXPECT_EQ(errors.mean(), "262144.00");
 }
 
 TEST(MeanStore, is_one_for_the_whole_process)
@@ -130,8 +125,8 @@ TEST(MeanStore, is_one_for_the_whole_process)
 
     first.controller.getMedia(nullptr);
     second.controller.getMedia(nullptr);
-    EXPECT_EQ(first.mediaLabel.text, "6.00");
-    EXPECT_EQ(second.mediaLabel.text, "6.00");
+    EXPECT_EQ(first.mean(), "6.00");
+    EXPECT_EQ(second.mean(), "6.00");
 }
 
 TEST(MeanButtons, add_reads_only_its_field_and_neither_add_nor_erase_writes)
@@ -139,87 +134,51 @@ TEST(MeanButtons, add_reads_only_its_field_and_neither_add_nor_erase_writes)
     Errors errors;
     errors.add("3");
     errors.controller.erase(nullptr);
-    EXPECT_EQ(errors.journal, test::Journal{"read valToMedia"});
-    EXPECT_EQ(errors.valToMedia.text, "3");
+    EXPECT_EQ(errors.fields.journal, test::Journal{"read valToMedia"});
+    EXPECT_EQ(errors.fields.at("valToMedia").text, "3");
 }
 
-struct AbsCase
-{
-    const char* name;
-    const char* relative;
-    const char* value;
-    const char* absolute;
-};
+using Case = test::ButtonCase<ErrorController>;
 
-class Abs : public testing::TestWithParam<AbsCase>
+class ErrorButtons : public testing::TestWithParam<Case>
 { };
 
-TEST_P(Abs, reads_relative_error_then_value_and_shows_their_product)
+TEST_P(ErrorButtons, read_the_measure_and_its_error_in_order_and_write_the_results)
 {
-    const AbsCase& c = GetParam();
     Errors errors;
-    errors.setRel.text = c.relative;
-    errors.setVal.text = c.value;
-
-    errors.controller.getAbs(nullptr);
-
-    const test::Journal expected{"read setRel", "read setVal",
-                                 std::string("write absLabel=") + c.absolute};
-    EXPECT_EQ(errors.journal, expected);
+    test::press(errors.controller, errors.fields, GetParam());
+    EXPECT_EQ(errors.fields.journal, test::readsThenWrites(GetParam()));
 }
 
+using E = ErrorController;
+
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Products, Abs, testing::Values(
-    AbsCase{"five_percent_of_20",  "0.05", "20", "1.00"},
-    AbsCase{"empty_fields_read_0", "",     "",   "0.00"},
+INSTANTIATE_TEST_SUITE_P(Cases, ErrorButtons, testing::Values(
+    Case{"five_percent_of_20",  &E::getAbs, {{"setRel", "0.05"}, {"setVal", "20"}},   {{"absLabel", "1.00"}}},
+    Case{"empty_fields_read_0", &E::getAbs, {{"setRel", ""}, {"setVal", ""}},         {{"absLabel", "0.00"}}},
     // 0.003 × 85 is 0.254999995 as a float; printed from double, 0.26.
-    AbsCase{"product_is_a_float",  "0.003", "85", "0.25"},
-    AbsCase{"float_overflow",      "1e30", "-1e30", "-inf"}),
-    [](const testing::TestParamInfo<AbsCase>& row) { return std::string(row.param.name); });
-// clang-format on
-
-struct RelPercCase
-{
-    const char* name;
-    const char* absolute;
-    const char* measure;
-    const char* relative;
-    const char* percentage;
-};
-
-class RelPerc : public testing::TestWithParam<RelPercCase>
-{ };
-
-TEST_P(RelPerc, reads_error_then_measure_and_shows_relative_then_percentage)
-{
-    const RelPercCase& c = GetParam();
-    Errors errors;
-    errors.setAbsForPerc.text = c.absolute;
-    errors.setMisuraForPerc.text = c.measure;
-
-    errors.controller.getRelPerc(nullptr);
-
-    const test::Journal expected{"read setAbsForPerc", "read setMisuraForPerc",
-                                 std::string("write getRelLabel=") + c.relative,
-                                 std::string("write getPercLabel=") + c.percentage};
-    EXPECT_EQ(errors.journal, expected);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Quotients, RelPerc, testing::Values(
+    Case{"product_is_a_float",  &E::getAbs, {{"setRel", "0.003"}, {"setVal", "85"}},  {{"absLabel", "0.25"}}},
+    Case{"float_overflow",      &E::getAbs, {{"setRel", "1e30"}, {"setVal", "-1e30"}}, {{"absLabel", "-inf"}}},
     // 0.025 as a float is 0.0250000004, which rounds up.
-    RelPercCase{"half_of_20",          "0.5", "20",  "0.03", "2.50"},
+    Case{"half_of_20",          &E::getRelPerc, {{"setAbsForPerc", "0.5"}, {"setMisuraForPerc", "20"}},
+                                                {{"getRelLabel", "0.03"}, {"getPercLabel", "2.50"}}},
     // The percentage comes from the unrounded quotient, not from 0.33.
-    RelPercCase{"one_of_three",        "1",   "3",   "0.33", "33.33"},
+    Case{"one_of_three",        &E::getRelPerc, {{"setAbsForPerc", "1"}, {"setMisuraForPerc", "3"}},
+                                                {{"getRelLabel", "0.33"}, {"getPercLabel", "33.33"}}},
     // 3 / 40 as a float is 0.075000003; printed from double, 0.07.
-    RelPercCase{"quotient_is_a_float", "3",   "40",  "0.08", "7.50"},
+    Case{"quotient_is_a_float", &E::getRelPerc, {{"setAbsForPerc", "3"}, {"setMisuraForPerc", "40"}},
+                                                {{"getRelLabel", "0.08"}, {"getPercLabel", "7.50"}}},
     // (47 / 160) × 100 in float is 29.3749981; in double, or as
     // (47 × 100) / 160, it is 29.375 and shows 29.38.
-    RelPercCase{"percentage_from_the_float_quotient", "47", "160", "0.29", "29.37"},
-    RelPercCase{"zero_measure",        "1",   "0",   "inf", "inf"},
-    RelPercCase{"negative_over_zero",  "-1",  "",    "-inf", "-inf"},
-    RelPercCase{"zero_over_zero",      "0",   "0",   "nan", "nan"}),
-    [](const testing::TestParamInfo<RelPercCase>& row) { return std::string(row.param.name); });
+    Case{"percentage_from_the_float_quotient", &E::getRelPerc, {{"setAbsForPerc", "47"}, {"setMisuraForPerc", "160"}},
+                                                {{"getRelLabel", "0.29"}, {"getPercLabel", "29.37"}}},
+    Case{"zero_measure",        &E::getRelPerc, {{"setAbsForPerc", "1"}, {"setMisuraForPerc", "0"}},
+                                                {{"getRelLabel", "inf"}, {"getPercLabel", "inf"}}},
+    Case{"negative_over_empty", &E::getRelPerc, {{"setAbsForPerc", "-1"}, {"setMisuraForPerc", ""}},
+                                                {{"getRelLabel", "-inf"}, {"getPercLabel", "-inf"}}},
+    Case{"zero_over_zero",      &E::getRelPerc, {{"setAbsForPerc", "0"}, {"setMisuraForPerc", "0"}},
+                                                {{"getRelLabel", "nan"}, {"getPercLabel", "nan"}}}),
+    test::RowName());
 // clang-format on
 
 } // namespace

@@ -2,25 +2,19 @@
 // its group from the other two, with six decimals.
 #include "FluidController.h"
 
-#include "platform/MemoryControls.h"
+#include "ButtonCase.h"
 
 #include <gtest/gtest.h>
-
-#include <map>
-#include <string>
 
 namespace {
 
 struct Fluid
 {
-    test::Journal journal;
-    std::map<std::string, test::MemoryField> fields;
+    test::Fields fields{"area", "dens", "forza", "press1", "press2", "profond"};
     FluidController controller;
 
     Fluid()
     {
-        for (const char* name : {"area", "dens", "forza", "press1", "press2", "profond"})
-            fields.try_emplace(name, name, journal);
         controller.area = &fields.at("area");
         controller.dens = &fields.at("dens");
         controller.forza = &fields.at("forza");
@@ -30,68 +24,46 @@ struct Fluid
     }
 };
 
-struct Operand
-{
-    const char* field;
-    const char* text;
-};
+using Case = test::ButtonCase<FluidController>;
 
-struct FluidCase
-{
-    const char* name;
-    void (FluidController::*action)(platform::Sender);
-    Operand first;
-    Operand second;
-    const char* target;
-    const char* shown;
-};
-
-class FluidGroups : public testing::TestWithParam<FluidCase>
+class FluidButtons : public testing::TestWithParam<Case>
 { };
 
-TEST_P(FluidGroups, reads_two_fields_of_its_group_in_order_and_writes_the_third)
+TEST_P(FluidButtons, read_two_fields_of_their_group_in_order_and_write_the_third)
 {
-    const FluidCase& c = GetParam();
     Fluid fluid;
-    fluid.fields.at(c.first.field).text = c.first.text;
-    fluid.fields.at(c.second.field).text = c.second.text;
-
-    (fluid.controller.*c.action)(nullptr);
-
-    const test::Journal expected{std::string("read ") + c.first.field,
-                                 std::string("read ") + c.second.field,
-                                 std::string("write ") + c.target + "=" + c.shown};
-    EXPECT_EQ(fluid.journal, expected);
+    test::press(fluid.controller, fluid.fields, GetParam());
+    EXPECT_EQ(fluid.fields.journal, test::readsThenWrites(GetParam()));
 }
 
 using F = FluidController;
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, FluidGroups, testing::Values(
-    FluidCase{"pressure_from_force_and_area", &F::getPress1, {"forza", "100"},  {"area", "4"},     "press1", "25.000000"},
-    FluidCase{"area_from_force_and_pressure", &F::getArea,   {"forza", "100"},  {"press1", "25"},  "area", "4.000000"},
-    FluidCase{"force_from_pressure_and_area", &F::getPower,  {"press1", "25"},  {"area", "4"},     "forza", "100.000000"},
+INSTANTIATE_TEST_SUITE_P(Cases, FluidButtons, testing::Values(
+    Case{"pressure_from_force_and_area", &F::getPress1, {{"forza", "100"}, {"area", "4"}},     {{"press1", "25.000000"}}},
+    Case{"area_from_force_and_pressure", &F::getArea,   {{"forza", "100"}, {"press1", "25"}},  {{"area", "4.000000"}}},
+    Case{"force_from_pressure_and_area", &F::getPower,  {{"press1", "25"}, {"area", "4"}},     {{"forza", "100.000000"}}},
     // 196.2 in double, rounded to float once: 196.199997. In float
     // throughout it would be 196.200012, in double 196.200000.
-    FluidCase{"hydrostatic_pressure",         &F::getPress2, {"dens", "10"},    {"profond", "2"},  "press2", "196.199997"},
-    FluidCase{"gravity_prints_as_typed",      &F::getPress2, {"dens", "1"},     {"profond", "1"},  "press2", "9.810000"},
+    Case{"hydrostatic_pressure",         &F::getPress2, {{"dens", "10"}, {"profond", "2"}},    {{"press2", "196.199997"}}},
+    Case{"gravity_prints_as_typed",      &F::getPress2, {{"dens", "1"}, {"profond", "1"}},     {{"press2", "9.810000"}}},
     // Rounding 9.81 × 1 to float before the second product would give
     // 98.100006.
-    FluidCase{"rounded_once_at_the_end",      &F::getPress2, {"dens", "1"},     {"profond", "10"}, "press2", "98.099998"},
-    FluidCase{"depth_back_from_the_pressure", &F::getH,      {"dens", "10"},    {"press2", "196.199997"}, "profond", "2.000000"},
+    Case{"rounded_once_at_the_end",      &F::getPress2, {{"dens", "1"}, {"profond", "10"}},    {{"press2", "98.099998"}}},
+    Case{"depth_back_from_the_pressure", &F::getH,      {{"dens", "10"}, {"press2", "196.199997"}}, {{"profond", "2.000000"}}},
     // ρ × g rounded to float, then a float quotient: 1.355760. A double
     // quotient, or 9.81 as a float, gives 1.355759.
-    FluidCase{"depth_divides_in_float",       &F::getH,      {"dens", "10"},    {"press2", "133"}, "profond", "1.355760"},
-    FluidCase{"density_reads_depth_first",    &F::getDens,   {"profond", "10"}, {"press2", "133"}, "dens", "1.355760"},
+    Case{"depth_divides_in_float",       &F::getH,      {{"dens", "10"}, {"press2", "133"}},   {{"profond", "1.355760"}}},
+    Case{"density_reads_depth_first",    &F::getDens,   {{"profond", "10"}, {"press2", "133"}}, {{"dens", "1.355760"}}},
     // The first group computes in float: printed from double these would
     // show 333333.333333 and 40.040000.
-    FluidCase{"pressure_in_float",            &F::getPress1, {"forza", "1000000"}, {"area", "3"},  "press1", "333333.343750"},
-    FluidCase{"force_in_float",               &F::getPower,  {"press1", "100.1"}, {"area", "0.4"}, "forza", "40.040001"},
+    Case{"pressure_in_float",            &F::getPress1, {{"forza", "1000000"}, {"area", "3"}}, {{"press1", "333333.343750"}}},
+    Case{"force_in_float",               &F::getPower,  {{"press1", "100.1"}, {"area", "0.4"}}, {{"forza", "40.040001"}}},
     // Nothing is validated.
-    FluidCase{"empty_pressure",               &F::getArea,   {"forza", "100"},  {"press1", ""},    "area", "inf"},
-    FluidCase{"force_and_pressure_empty",     &F::getArea,   {"forza", ""},     {"press1", ""},    "area", "nan"},
-    FluidCase{"zero_depth",                   &F::getDens,   {"profond", "0"},  {"press2", "-5"},  "dens", "-inf"}),
-    [](const testing::TestParamInfo<FluidCase>& row) { return std::string(row.param.name); });
+    Case{"empty_pressure",               &F::getArea,   {{"forza", "100"}, {"press1", ""}},    {{"area", "inf"}}},
+    Case{"force_and_pressure_empty",     &F::getArea,   {{"forza", ""}, {"press1", ""}},       {{"area", "nan"}}},
+    Case{"zero_depth",                   &F::getDens,   {{"profond", "0"}, {"press2", "-5"}},  {{"dens", "-inf"}}}),
+    test::RowName());
 // clang-format on
 
 } // namespace
