@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -71,60 +73,51 @@ int main(int argc, char* argv[])
     launcher.show();
     save(&launcher, directory, "launcher.png");
 
-    press(&launcher, "awakePiano");
-    QWidget* piano = topLevel(QStringLiteral("pianoWin"));
-    type(piano, "weight", "10");
-    type(piano, "height", "3");
-    type(piano, "base", "4");
-    type(piano, "lenght", "5");
-    press(piano, "analyze");
-    save(piano, directory, "inclined-plane.png");
-
-    press(&launcher, "awakeErrori");
-    QWidget* errors = topLevel(QStringLiteral("errWin"));
-    for (const char* value : {"2", "4", "9"}) {
-        type(errors, "valToMedia", value);
-        press(errors, "addToMedia");
+    // A step "field=text" types into the field; any other step presses the
+    // button of that name.
+    struct Example
+    {
+        const char* entry;
+        const char* window;
+        std::vector<std::string> steps;
+        const char* file;
+    };
+    const Example examples[] = {
+        {"awakePiano",
+         "pianoWin",
+         {"weight=10", "height=3", "base=4", "lenght=5", "analyze"},
+         "inclined-plane.png"},
+        {"awakeErrori",
+         "errWin",
+         {"valToMedia=2", "addToMedia", "valToMedia=4", "addToMedia", "valToMedia=9", "addToMedia",
+          "getMedia", "setRel=0.05", "setVal=20", "getAbs", "setAbsForPerc=0.5",
+          "setMisuraForPerc=20", "getRelPerc"},
+         "measurement-errors.png"},
+        {"awakeAttrito",
+         "attrWin",
+         {"kas=0.5", "fpOfstat=40", "getF1d", "fad=15", "fpOfDinam=50", "getKd"},
+         "friction.png"},
+        {"awakeMomento",
+         "momWin",
+         {"power1=10", "dist=2", "alpha=30", "getSimple", "power2=5", "b=0.5", "getDouble"},
+         "torque.png"},
+        {"awakeFluidPressure",
+         "fluidWin",
+         {"forza=100", "area=4", "getPress1", "dens=1000", "profond=2", "getPress2"},
+         "fluid-pressure.png"},
+    };
+    for (const Example& example : examples) {
+        press(&launcher, example.entry);
+        QWidget* window = topLevel(QString::fromLatin1(example.window));
+        for (const std::string& step : example.steps) {
+            const std::size_t equals = step.find('=');
+            if (equals == std::string::npos)
+                press(window, step.c_str());
+            else
+                type(window, step.substr(0, equals).c_str(), step.substr(equals + 1).c_str());
+        }
+        save(window, directory, example.file);
     }
-    press(errors, "getMedia");
-    type(errors, "setRel", "0.05");
-    type(errors, "setVal", "20");
-    press(errors, "getAbs");
-    type(errors, "setAbsForPerc", "0.5");
-    type(errors, "setMisuraForPerc", "20");
-    press(errors, "getRelPerc");
-    save(errors, directory, "measurement-errors.png");
-
-    press(&launcher, "awakeAttrito");
-    QWidget* friction = topLevel(QStringLiteral("attrWin"));
-    type(friction, "kas", "0.5");
-    type(friction, "fpOfstat", "40");
-    press(friction, "getF1d");
-    type(friction, "fad", "15");
-    type(friction, "fpOfDinam", "50");
-    press(friction, "getKd");
-    save(friction, directory, "friction.png");
-
-    press(&launcher, "awakeMomento");
-    QWidget* torque = topLevel(QStringLiteral("momWin"));
-    type(torque, "power1", "10");
-    type(torque, "dist", "2");
-    type(torque, "alpha", "30");
-    press(torque, "getSimple");
-    type(torque, "power2", "5");
-    type(torque, "b", "0.5");
-    press(torque, "getDouble");
-    save(torque, directory, "torque.png");
-
-    press(&launcher, "awakeFluidPressure");
-    QWidget* fluid = topLevel(QStringLiteral("fluidWin"));
-    type(fluid, "forza", "100");
-    type(fluid, "area", "4");
-    press(fluid, "getPress1");
-    type(fluid, "dens", "1000");
-    type(fluid, "profond", "2");
-    press(fluid, "getPress2");
-    save(fluid, directory, "fluid-pressure.png");
 
     press(&launcher, "awakeVectors");
     QWidget* vectors = topLevel(QStringLiteral("vectWin"));
