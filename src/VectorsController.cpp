@@ -1,5 +1,143 @@
 #include "VectorsController.h"
 
+#include "platform/Numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The store's globals. Internal linkage: only the functions below reach them.
+std::array<float, vectorStore::capacity> angoli{};
+std::array<std::string, vectorStore::capacity> dove{};
+std::array<float, vectorStore::capacity> intens{};
+int x = 0;
+int y = 0;
+
+bool isSlot(int index)
+{
+    return index >= 0 && index < vectorStore::capacity;
+}
+
+void emptySlots()
+{
+    angoli.fill(0.0f);
+    dove.fill(std::string());
+    intens.fill(0.0f);
+}
+
+} // namespace
+
+namespace vectorStore {
+
+void reset()
+{
+    emptySlots();
+    x = 0;
+    y = 0;
+}
+
+void declare(int count)
+{
+    const int cut = std::min(count, capacity);
+    if (cut > 0) {
+        emptySlots();
+        y = 0;
+    }
+    x = cut;
+}
+
+int declared()
+{
+    return x;
+}
+
+void beginNext()
+{
+    ++y;
+}
+
+int entering()
+{
+    return y;
+}
+
+bool storeEntering(float magnitude, float angle, const std::string& code)
+{
+    const int index = y - 1;
+    if (!isSlot(index))
+        return false;
+    intens[index] = magnitude;
+    angoli[index] = angle;
+    dove[index] = code;
+    return true;
+}
+
+Vector slot(int index)
+{
+    if (!isSlot(index))
+        return {};
+    return {intens[index], angoli[index], dove[index]};
+}
+
+std::optional<Components> components(int index)
+{
+    if (!isSlot(index))
+        return std::nullopt;
+    const float magnitude = intens[index];
+    const std::string& code = dove[index];
+
+    if (code == "x +")
+        return Components{magnitude, 0.0f};
+    if (code == "y +")
+        return Components{0.0f, magnitude};
+    if (code == "x -")
+        return Components{-magnitude, 0.0f};
+    if (code == "y -")
+        return Components{0.0f, -magnitude};
+
+    const bool positiveX = code == "++" || code == "+-";
+    const bool positiveY = code == "++" || code == "-+";
+    if (!positiveX && !positiveY && code != "--")
+        return std::nullopt;
+    const double theta = platform::degreesToRadians(angoli[index]);
+    // Cosine and sine are rounded to float before the products, which are
+    // float as well.
+    const float cosine = static_cast<float>(std::cos(theta));
+    const float sine = static_cast<float>(std::sin(theta));
+    const float alongX = magnitude * cosine;
+    const float alongY = magnitude * sine;
+    return Components{positiveX ? alongX : -alongX, positiveY ? alongY : -alongY};
+}
+
+Components sumOfFirst(int count)
+{
+    Components sum;
+    for (int index = 0; index < count && index < capacity; ++index) {
+        const Components part = components(index).value_or(Components{});
+        sum.x = sum.x + part.x;
+        sum.y = sum.y + part.y;
+    }
+    return sum;
+}
+
+Resultant resultant()
+{
+    const Components sum = sumOfFirst(x);
+    const double widenedX = sum.x;
+    const double widenedY = sum.y;
+    // Squares, their sum and the root in double; only the magnitude is
+    // rounded back to float.
+    const double squareX = widenedX * widenedX;
+    const double squareY = widenedY * widenedY;
+    const double sumOfSquares = squareX + squareY;
+    const double magnitude = std::sqrt(sumOfSquares);
+    return {sum.x, sum.y, static_cast<float>(magnitude)};
+}
+
+} // namespace vectorStore
+
 void VectorsController::abort(platform::Sender)
 {
     platform::app().endSheet(*firstPanel);

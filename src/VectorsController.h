@@ -1,8 +1,73 @@
 // The vector tool: leads the user through declaring how many vectors follow,
-// entering each one on a sheet, and reading their resultant.
+// entering each one on a sheet, and reading their resultant; and the vector
+// store that a run fills.
 #pragma once
 
 #include "platform/Controls.h"
+
+#include <optional>
+#include <string>
+
+// The process-wide store of the vector tool: ten slots and two counters, the
+// number of vectors declared for the current run and the running number of
+// the vector being entered. Nothing outside it can write a slot.
+namespace vectorStore {
+
+inline constexpr int capacity = 10;
+
+struct Vector
+{
+    float magnitude = 0.0f;
+    float angle = 0.0f;
+    std::string code;
+
+    friend bool operator==(const Vector&, const Vector&) = default;
+};
+
+struct Components
+{
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+struct Resultant
+{
+    float x = 0.0f;
+    float y = 0.0f;
+    float magnitude = 0.0f;
+};
+
+// Empties every slot and sets both counters to 0.
+void reset();
+
+// Sets the number of vectors declared, cut to the capacity. An accepted count
+// (1 or more) also empties the slots and rewinds the running number: each run
+// starts afresh, so no run sums an earlier run's vectors or runs out of slots.
+void declare(int count);
+int declared();
+
+// Moves on to the next vector; the first of a run is number 1.
+void beginNext();
+int entering();
+
+// Stores the vector being entered in slot entering() − 1. Returns false and
+// writes nothing when there is no such slot.
+bool storeEntering(float magnitude, float angle, const std::string& code);
+
+// A slot's contents; an index outside the store reads as an empty slot.
+Vector slot(int index);
+
+// The components of a slot's vector by its direction code; none for a code
+// that names no direction.
+std::optional<Components> components(int index);
+
+// The components of slots 0 to count − 1, added up in float in slot order.
+Components sumOfFirst(int count);
+
+// The resultant of the declared vectors, slots 0 to declared() − 1.
+Resultant resultant();
+
+} // namespace vectorStore
 
 class VectorsController
 {
