@@ -138,9 +138,79 @@ Resultant resultant()
 
 } // namespace vectorStore
 
+namespace {
+
+// The texts of a run: the list and the three results.
+void blankRun(VectorsController& tool)
+{
+    tool.listOfVectors->setStringValue("");
+    tool.rx->setStringValue("");
+    tool.ry->setStringValue("");
+    tool.result->setStringValue("");
+}
+
+} // namespace
+
+void VectorsController::declareVectorsNumber(platform::Sender)
+{
+    platform::app().endSheet(*firstPanel);
+    firstPanel->orderOut(this);
+
+    const int count = numberOfVectors->intValue();
+    vectorStore::declare(count);
+    if (vectorStore::declared() > 0) {
+        // An accepted count starts a new run, as clear would: the store
+        // has just been emptied, and the old run's texts go with it.
+        blankRun(*this);
+        platform::app().beginSheet(*newVectWin, *myself);
+        vectorStore::beginNext();
+    } else {
+        platform::app().beginAlertSheet("Caution!", "OK", "", "", *myself,
+                                        "Cannot declare zero (0) vectors.");
+    }
+}
+
+void VectorsController::confirm(platform::Sender)
+{
+    platform::app().endSheet(*newVectWin);
+    newVectWin->orderOut(this);
+
+    const std::string nameText = name->stringValue();
+    const std::string magnitudeText = power->stringValue();
+    const std::string angleText = angle->stringValue();
+    const std::string code = where->title();
+    const float magnitude = power->floatValue();
+    const float degrees = angle->floatValue();
+    // The sheet is begun only by a declaration, which starts a run; a vector
+    // confirmed outside one has no slot, and is neither stored nor listed.
+    if (!vectorStore::storeEntering(magnitude, degrees, code))
+        return;
+
+    for (const std::string& piece : {nameText, std::string("/"), magnitudeText, std::string("/"),
+                                     angleText, std::string("/"), code, std::string("\n")}) {
+        listOfVectors->setStringValue(listOfVectors->stringValue() + piece);
+    }
+
+    if (vectorStore::declared() > vectorStore::entering()) {
+        platform::app().beginSheet(*newVectWin, *myself);
+        vectorStore::beginNext();
+        return;
+    }
+    const vectorStore::Resultant resultant = vectorStore::resultant();
+    platform::display(*rx, "%0.4f", resultant.x);
+    platform::display(*ry, "%0.4f", resultant.y);
+    platform::display(*result, "%0.4f", resultant.magnitude);
+}
+
 void VectorsController::abort(platform::Sender)
 {
     platform::app().endSheet(*firstPanel);
     firstPanel->orderOut(this);
     myself->orderOut(this);
+}
+
+void VectorsController::clear(platform::Sender)
+{
+    blankRun(*this);
+    vectorStore::reset();
 }

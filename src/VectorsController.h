@@ -80,11 +80,22 @@ public:
     platform::Field* power = nullptr;
     platform::ChoiceControl* where = nullptr;
     platform::Field* numberOfVectors = nullptr;
+    // The count field again, under the name the vector tool first gave it. No
+    // action reads or writes it.
+    platform::Field* vnumb = nullptr;
     platform::Window* firstPanel = nullptr;
     platform::Field* result = nullptr;
     platform::Field* rx = nullptr;
     platform::Field* ry = nullptr;
 
+    // Takes the count from the count panel and begins the new-vector sheet, or
+    // shows the alert for a count below 1.
+    void declareVectorsNumber(platform::Sender sender);
+    // Stores the vector on the sheet and lists it; begins the sheet again for
+    // the next vector or, after the last one, shows the resultant.
+    void confirm(platform::Sender sender);
     // Closes the count panel and the vectors window; everything entered stays.
     void abort(platform::Sender sender);
+    // Forgets every vector and blanks the list and the results.
+    void clear(platform::Sender sender);
 };

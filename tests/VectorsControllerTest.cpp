@@ -1,9 +1,18 @@
-// The vector tool's actions against in-memory controls.
+// The vector tool's actions against in-memory controls: one action at a time,
+// whole runs, and long random runs checked against a model of the tool's
+// states.
 #include "VectorsController.h"
 
+#include "PhysicsController.h"
 #include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -19,14 +28,17 @@ struct VectorTool
     test::MemoryField power{"power", journal};
     test::MemoryChoice where{"where", journal};
     test::MemoryField numberOfVectors{"numberOfVectors", journal};
+    test::MemoryField vnumb{"vnumb", journal};
     test::MemoryWindow firstPanel{"firstPanel", journal};
     test::MemoryField result{"result", journal};
     test::MemoryField rx{"rx", journal};
     test::MemoryField ry{"ry", journal};
     VectorsController controller;
+    PhysicsController launcher;
 
     VectorTool()
     {
+        vectorStore::reset();
         controller.angle = &angle;
         controller.listOfVectors = &listOfVectors;
         controller.myself = &myself;
@@ -35,25 +47,597 @@ struct VectorTool
         controller.power = &power;
         controller.where = &where;
         controller.numberOfVectors = &numberOfVectors;
+        controller.vnumb = &vnumb;
         controller.firstPanel = &firstPanel;
         controller.result = &result;
         controller.rx = &rx;
         controller.ry = &ry;
+        launcher.numberOfVectors = &firstPanel;
+        launcher.vectWin = &myself;
     }
+    ~VectorTool() { vectorStore::reset(); }
+    VectorTool(const VectorTool&) = delete;
+    VectorTool& operator=(const VectorTool&) = delete;
+
+    // What the user does, through the buttons that are there to press.
+    void open() { launcher.awakeVectors(nullptr); }
+    void declare(const std::string& count)
+    {
+        numberOfVectors.text = count;
+        controller.declareVectorsNumber(nullptr);
+    }
+    void enter(const std::string& vectorName, const std::string& magnitude,
+               const std::string& degrees, const std::string& code)
+    {
+        name.text = vectorName;
+        power.text = magnitude;
+        angle.text = degrees;
+        where.chosen = code;
+        controller.confirm(nullptr);
+    }
+    std::string sheet() const { return application.sheetOn(myself); }
 };
+
+TEST(Declare, accepted_count_ends_the_panel_blanks_the_run_and_begins_the_sheet)
+{
+    VectorTool tool;
+    tool.open();
+    tool.journal.clear();
+
+    tool.declare("3");
+
+    EXPECT_EQ(tool.journal,
+              (test::Journal{"endSheet firstPanel", "hide firstPanel", "read numberOfVectors",
+                             "write listOfVectors=", "write rx=", "write ry=", "write result=",
+                             "beginSheet newVectWin on myself"}));
+    EXPECT_EQ(tool.sheet(), "newVectWin");
+    EXPECT_EQ(vectorStore::declared(), 3);
+    EXPECT_EQ(vectorStore::entering(), 1);
+}
+
+struct RefusedCase
+{
+    const char* name;
+    const char* count;
+    int declared;
+};
+
+class RefusedCount : public testing::TestWithParam<RefusedCase>
+{ };
+
+TEST_P(RefusedCount, shows_the_alert_and_changes_nothing_but_the_declared_count)
+{
+    VectorTool tool;
+    tool.open();
+    tool.declare("1");
+    tool.enter("F1", "10", "30", "++");
+    tool.open();
+    tool.journal.clear();
+
+    tool.declare(GetParam().count);
+
+    EXPECT_EQ(tool.journal, (test::Journal{"endSheet firstPanel", "hide firstPanel",
+                                           "read numberOfVectors", "alert on myself"}));
+    ASSERT_EQ(tool.application.alerts.size(), 1u);
+    const test::Alert& alert = tool.application.alerts.front();
+    EXPECT_EQ(alert.title, "Caution!");
+    EXPECT_EQ(alert.defaultButton, "OK");
+    EXPECT_EQ(alert.alternateButton, "");
+    EXPECT_EQ(alert.otherButton, "");
+    EXPECT_EQ(alert.window, "myself");
+    EXPECT_EQ(alert.message, "Cannot declare zero (0) vectors.");
+    EXPECT_EQ(tool.sheet(), "alert");
+
+    EXPECT_EQ(vectorStore::declared(), GetParam().declared);
+    EXPECT_EQ(vectorStore::entering(), 1);
+    EXPECT_EQ(vectorStore::slot(0), (vectorStore::Vector{10, 30, "++"}));
+    EXPECT_EQ(tool.listOfVectors.text, "F1/10/30/++\n");
+    EXPECT_EQ(tool.result.text, "10.0000");
+
+    // The alert's button only removes it; the count panel does not come back.
+    tool.application.dismissAlert(tool.myself);
+    EXPECT_EQ(tool.sheet(), "");
+    EXPECT_TRUE(tool.myself.visible);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Counts, RefusedCount, testing::Values(
+    RefusedCase{"zero",          "0",    0},
+    RefusedCase{"negative",      "-3",   -3},
+    RefusedCase{"not_a_number",  "abc",  0},
+    RefusedCase{"empty",         "",     0},
+    RefusedCase{"below_one",     "0.9",  0}),
+    [](const testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
+// clang-format on
+
+struct CountCase
+{
+    const char* name;
+    const char* count;
+    int sheets;
+};
+
+class AcceptedCount : public testing::TestWithParam<CountCase>
+{ };
+
+TEST_P(AcceptedCount, asks_for_that_many_vectors_then_shows_the_resultant)
+{
+    VectorTool tool;
+    tool.open();
+    tool.declare(GetParam().count);
+
+    int sheets = 0;
+    while (tool.sheet() == "newVectWin" && sheets < 20) {
+        ++sheets;
+        EXPECT_EQ(tool.result.text, "") << "resultant shown before the last vector";
+        tool.enter("v" + std::to_string(sheets), "1", "0", "y +");
+    }
+
+    EXPECT_EQ(sheets, GetParam().sheets);
+    EXPECT_EQ(tool.sheet(), "");
+    EXPECT_EQ(tool.ry.text, std::to_string(sheets) + ".0000");
+    EXPECT_EQ(tool.result.text, std::to_string(sheets) + ".0000");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Counts, AcceptedCount, testing::Values(
+    CountCase{"one",                "1",     1},
+    CountCase{"three",              "3",     3},
+    CountCase{"ten",                "10",    10},
+    CountCase{"twelve_is_cut",      "12",    10},
+    CountCase{"huge_is_cut",        "99999999999", 10},
+    CountCase{"fraction_truncated", "3.7",   3},
+    CountCase{"leading_blanks",     "  2 vectors", 2}),
+    [](const testing::TestParamInfo<CountCase>& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST(Confirm, reads_the_sheet_stores_and_appends_the_line_piece_by_piece)
+{
+    VectorTool tool;
+    tool.declare("2");
+    tool.listOfVectors.text = "old\n";
+    tool.journal.clear();
+
+    tool.enter("F1", "10", "30", "++");
+
+    const test::Journal expected{"endSheet newVectWin",
+                                 "hide newVectWin",
+                                 "read name",
+                                 "read power",
+                                 "read angle",
+                                 "title where",
+                                 "read power",
+                                 "read angle",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/10",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/10/",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/10/30",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/10/30/",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/10/30/++",
+                                 "read listOfVectors",
+                                 "write listOfVectors=old\nF1/10/30/++\n",
+                                 "beginSheet newVectWin on myself"};
+    EXPECT_EQ(tool.journal, expected);
+    EXPECT_EQ(vectorStore::slot(0), (vectorStore::Vector{10, 30, "++"}));
+    EXPECT_EQ(vectorStore::entering(), 2);
+}
+
+TEST(Confirm, lists_texts_as_typed_and_stores_what_they_read_as)
+{
+    VectorTool tool;
+    tool.declare("1");
+
+    tool.enter(" my force ", "abc", "2.50e1 deg", "x+");
+
+    EXPECT_EQ(tool.listOfVectors.text, " my force /abc/2.50e1 deg/x+\n");
+    EXPECT_EQ(vectorStore::slot(0), (vectorStore::Vector{0, 25, "x+"}));
+    // An unknown code adds nothing, but the vector still counts.
+    EXPECT_EQ(tool.rx.text, "0.0000");
+    EXPECT_EQ(tool.ry.text, "0.0000");
+    EXPECT_EQ(tool.result.text, "0.0000");
+}
+
+TEST(Confirm, worked_example_of_two_vectors)
+{
+    VectorTool tool;
+    tool.open();
+    tool.declare("2");
+    tool.enter("A", "10", "0", "++");
+    // The sheet comes back holding the texts just confirmed.
+    EXPECT_EQ(tool.sheet(), "newVectWin");
+    EXPECT_EQ(tool.name.text, "A");
+    EXPECT_EQ(tool.power.text, "10");
+    tool.journal.clear();
+    tool.enter("B", "10", "90", "++");
+
+    EXPECT_EQ(tool.listOfVectors.text, "A/10/0/++\nB/10/90/++\n");
+    EXPECT_EQ(tool.sheet(), "");
+    const test::Journal ending(tool.journal.end() - 3, tool.journal.end());
+    EXPECT_EQ(ending,
+              (test::Journal{"write rx=10.0000", "write ry=10.0000", "write result=14.1421"}));
+    EXPECT_EQ(vectorStore::entering(), 2);
+}
+
+struct ShownCase
+{
+    const char* name;
+    std::vector<std::array<const char*, 3>> vectors; // magnitude, angle, code
+    const char* rx;
+    const char* ry;
+    const char* result;
+};
+
+class Shown : public testing::TestWithParam<ShownCase>
+{ };
+
+TEST_P(Shown, resultant_fields_after_the_last_vector)
+{
+    const ShownCase& c = GetParam();
+    VectorTool tool;
+    tool.declare(std::to_string(c.vectors.size()));
+    for (const auto& [magnitude, degrees, code] : c.vectors)
+        tool.enter("v", magnitude, degrees, code);
+
+    EXPECT_EQ(tool.rx.text, c.rx);
+    EXPECT_EQ(tool.ry.text, c.ry);
+    EXPECT_EQ(tool.result.text, c.result);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Runs, Shown, testing::Values(
+    ShownCase{"negative_zero",       {{"5", "90", "-+"}},                   "-0.0000", "5.0000", "5.0000"},
+    // The magnitude goes to its field as a float: the double root would show
+    // 9999.9999.
+    ShownCase{"magnitude_as_float",  {{"10000", "30", "++"}},               "8660.2539", "5000.0000", "10000.0000"},
+    // The magnitude is read as a float, just below 0.00005: read as a double
+    // it would show 0.0001.
+    ShownCase{"magnitude_read_as_float", {{"0.00005", "0", "x +"}},         "0.0000", "0.0000", "0.0000"},
+    ShownCase{"infinite_magnitude",  {{"1e39", "0", "y +"}},                "0.0000", "inf", "inf"}),
+    [](const testing::TestParamInfo<ShownCase>& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST(Declare, a_new_run_without_clear_starts_afresh)
+{
+    VectorTool tool;
+    tool.open();
+    tool.declare("3");
+    tool.enter("A", "1", "0", "x +");
+    tool.enter("B", "2", "0", "x +");
+    tool.enter("C", "4", "0", "x +");
+    ASSERT_EQ(tool.rx.text, "7.0000");
+
+    tool.open();
+    EXPECT_EQ(tool.listOfVectors.text, "A/1/0/x +\nB/2/0/x +\nC/4/0/x +\n");
+    tool.declare("2");
+    EXPECT_EQ(tool.listOfVectors.text, "");
+    EXPECT_EQ(tool.rx.text, "");
+    EXPECT_EQ(tool.result.text, "");
+    EXPECT_EQ(vectorStore::slot(2), vectorStore::Vector{});
+    tool.enter("D", "8", "0", "y +");
+    ASSERT_EQ(tool.sheet(), "newVectWin") << "the run asked for one vector, not two";
+    tool.enter("E", "16", "0", "y +");
+
+    EXPECT_EQ(tool.sheet(), "");
+    EXPECT_EQ(tool.listOfVectors.text, "D/8/0/y +\nE/16/0/y +\n");
+    EXPECT_EQ(tool.rx.text, "0.0000");
+    EXPECT_EQ(tool.ry.text, "24.0000");
+    EXPECT_EQ(vectorStore::slot(1), (vectorStore::Vector{16, 0, "y +"}));
+}
+
+TEST(Confirm, outside_a_run_stores_and_lists_nothing)
+{
+    VectorTool tool;
+    tool.listOfVectors.text = "kept\n";
+
+    tool.enter("F1", "10", "30", "++");
+
+    EXPECT_EQ(tool.listOfVectors.text, "kept\n");
+    EXPECT_EQ(tool.sheet(), "");
+    EXPECT_EQ(tool.result.text, "");
+    EXPECT_EQ(vectorStore::slot(0), vectorStore::Vector{});
+    EXPECT_EQ(vectorStore::entering(), 0);
+}
+
+TEST(Clear, blanks_the_list_and_results_and_empties_the_store)
+{
+    VectorTool tool;
+    tool.open();
+    tool.declare("1");
+    tool.enter("F1", "10", "30", "++");
+    tool.journal.clear();
+
+    tool.controller.clear(nullptr);
+
+    EXPECT_EQ(tool.journal,
+              (test::Journal{"write listOfVectors=", "write rx=", "write ry=", "write result="}));
+    EXPECT_EQ(vectorStore::declared(), 0);
+    EXPECT_EQ(vectorStore::entering(), 0);
+    EXPECT_EQ(vectorStore::slot(0), vectorStore::Vector{});
+    // The panels keep their texts.
+    EXPECT_EQ(tool.numberOfVectors.text, "1");
+    EXPECT_EQ(tool.name.text, "F1");
+}
 
 TEST(Abort, ends_the_count_panel_then_hides_it_and_the_window_keeping_the_fields)
 {
     VectorTool tool;
+    tool.open();
     tool.listOfVectors.text = "F1/10/30/++\n";
     tool.rx.text = "8.6603";
+    tool.journal.clear();
 
     tool.controller.abort(nullptr);
 
     EXPECT_EQ(tool.journal,
               (test::Journal{"endSheet firstPanel", "hide firstPanel", "hide myself"}));
+    EXPECT_EQ(tool.sheet(), "");
+    EXPECT_FALSE(tool.myself.visible);
     EXPECT_EQ(tool.listOfVectors.text, "F1/10/30/++\n");
     EXPECT_EQ(tool.rx.text, "8.6603");
+
+    // Reopening attaches the count panel over the unchanged list.
+    tool.open();
+    EXPECT_EQ(tool.sheet(), "firstPanel");
+    EXPECT_EQ(tool.listOfVectors.text, "F1/10/30/++\n");
+}
+
+// The tool's states as the user sees them, and what each event does to them:
+// an independent account of the entry sequence, in whole numbers.
+class Model
+{
+public:
+    enum class State {
+        Closed,
+        Counting,
+        Entering,
+        Shown,
+        Alerted,
+        Idle
+    };
+
+    struct Entry
+    {
+        std::string name;
+        std::string magnitude; // as typed: a whole number, or no number
+        std::string degrees;
+        std::string code;
+    };
+
+    State state = State::Closed;
+    int declared = 0;
+    int entering = 0;
+    std::vector<Entry> run;
+    std::string list;
+    std::string rx;
+    std::string ry;
+    std::string result;
+    std::size_t alerts = 0;
+
+    bool windowFree() const { return state == State::Idle || state == State::Shown; }
+
+    void open()
+    {
+        if (state == State::Closed || windowFree())
+            state = State::Counting;
+    }
+    void abort() { state = State::Closed; }
+    void close() { state = State::Closed; }
+    void dismissAlert() { state = State::Idle; }
+
+    void declare(int count)
+    {
+        declared = count > 10 ? 10 : count;
+        if (declared < 1) {
+            ++alerts;
+            state = State::Alerted;
+            return;
+        }
+        blank();
+        entering = 1;
+        state = State::Entering;
+    }
+
+    void confirm(const Entry& entry)
+    {
+        run.push_back(entry);
+        list += entry.name + "/" + entry.magnitude + "/" + entry.degrees + "/" + entry.code + "\n";
+        if (declared > entering) {
+            ++entering;
+            return;
+        }
+        long sumX = 0;
+        long sumY = 0;
+        for (const Entry& each : run) {
+            const long size = std::atol(each.magnitude.c_str());
+            const auto [signX, signY] = signs(each.code);
+            sumX += signX * size;
+            sumY += signY * size;
+        }
+        rx = std::to_string(sumX) + ".0000";
+        ry = std::to_string(sumY) + ".0000";
+        const double root = std::sqrt(static_cast<double>(sumX * sumX + sumY * sumY));
+        char text[64];
+        std::snprintf(text, sizeof text, "%0.4f", static_cast<double>(static_cast<float>(root)));
+        result = text;
+        state = State::Shown;
+    }
+
+    void clear()
+    {
+        blank();
+        declared = 0;
+        entering = 0;
+        state = State::Idle;
+    }
+
+    std::string sheet() const
+    {
+        switch (state) {
+        case State::Counting:
+            return "firstPanel";
+        case State::Entering:
+            return "newVectWin";
+        case State::Alerted:
+            return "alert";
+        default:
+            return "";
+        }
+    }
+
+private:
+    // At angle 0 a quadrant code points along x; axis codes ignore the angle.
+    static std::pair<long, long> signs(const std::string& code)
+    {
+        if (code == "++" || code == "+-" || code == "x +")
+            return {1, 0};
+        if (code == "--" || code == "-+" || code == "x -")
+            return {-1, 0};
+        if (code == "y +")
+            return {0, 1};
+        if (code == "y -")
+            return {0, -1};
+        return {0, 0};
+    }
+
+    void blank()
+    {
+        run.clear();
+        list.clear();
+        rx.clear();
+        ry.clear();
+        result.clear();
+    }
+};
+
+// Drives the tool and the model through the same random events, only those a
+// user can cause: buttons of the sheet or window that takes input, the
+// launcher at any time, and the window's close control when no sheet is on it.
+class RandomUser
+{
+public:
+    explicit RandomUser(unsigned seed)
+        : random(seed)
+    {
+    }
+
+    std::string step(VectorTool& tool, Model& model)
+    {
+        const std::size_t roll = pick(100);
+        if (roll < 5 || model.state == Model::State::Closed) {
+            tool.open();
+            model.open();
+            return "open";
+        }
+        switch (model.state) {
+        case Model::State::Counting:
+            if (roll < 15) {
+                tool.controller.abort(nullptr);
+                model.abort();
+                return "abort";
+            } else {
+                const auto& [text, value] = counts[pick(std::size(counts))];
+                tool.declare(text);
+                model.declare(value);
+                return std::string("declare '") + text + "'";
+            }
+        case Model::State::Entering: {
+            const Model::Entry entry = vector();
+            tool.enter(entry.name, entry.magnitude, entry.degrees, entry.code);
+            model.confirm(entry);
+            return "confirm " + entry.name + "/" + entry.magnitude + "/" + entry.degrees + "/"
+                   + entry.code;
+        }
+        case Model::State::Alerted:
+            tool.application.dismissAlert(tool.myself);
+            model.dismissAlert();
+            return "OK";
+        default:
+            if (roll < 40) {
+                tool.controller.clear(nullptr);
+                model.clear();
+                return "clear";
+            }
+            tool.myself.orderOut(nullptr);
+            model.close();
+            return "close";
+        }
+    }
+
+private:
+    std::size_t pick(std::size_t count)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+    }
+
+    Model::Entry vector()
+    {
+        static const char* const names[] = {"A", "F1", "", "v 3"};
+        // Whole numbers, and texts that read as 0.
+        static const char* const magnitudes[] = {"0", "1", "2", "5", "-3", "20", "abc", ""};
+        static const char* const codes[] = {"++",  "+-",  "--", "-+", "x +", "x -",
+                                            "y +", "y -", "x+", "",   "Y -"};
+        static const char* const anyAngle[] = {"0", "30", "-45", "90", "abc"};
+        const std::string code = codes[pick(std::size(codes))];
+        // Quadrant codes only at angle 0, where cosine and sine are exact.
+        const bool quadrant = code == "++" || code == "+-" || code == "--" || code == "-+";
+        return {names[pick(std::size(names))], magnitudes[pick(std::size(magnitudes))],
+                quadrant ? "0" : anyAngle[pick(std::size(anyAngle))], code};
+    }
+
+    static constexpr std::pair<const char*, int> counts[] = {
+        {"1", 1},   {"2", 2},     {"3", 3},   {"5", 5}, {"10", 10}, {"12", 12},
+        {"0", 0},   {"-3", -3},   {"abc", 0}, {"", 0},  {"3.7", 3}, {" 2", 2},
+        {"99", 99}, {"-99", -99}, {"1", 1},   {"2", 2}, {"4", 4}};
+
+    std::mt19937 random;
+};
+
+void expectAgrees(const VectorTool& tool, const Model& model)
+{
+    EXPECT_EQ(tool.myself.visible, model.state != Model::State::Closed);
+    EXPECT_EQ(tool.sheet(), model.sheet());
+    EXPECT_EQ(tool.listOfVectors.text, model.list);
+    EXPECT_EQ(tool.rx.text, model.rx);
+    EXPECT_EQ(tool.ry.text, model.ry);
+    EXPECT_EQ(tool.result.text, model.result);
+    EXPECT_EQ(tool.application.alerts.size(), model.alerts);
+    EXPECT_EQ(vectorStore::declared(), model.declared);
+    EXPECT_EQ(vectorStore::entering(), model.entering);
+    for (int index = 0; index < vectorStore::capacity; ++index) {
+        const std::size_t filled = model.state == Model::State::Entering
+                                       ? static_cast<std::size_t>(model.entering - 1)
+                                       : model.run.size();
+        const std::string code =
+            static_cast<std::size_t>(index) < filled ? model.run[index].code : "";
+        EXPECT_EQ(vectorStore::slot(index).code, code) << "slot " << index;
+    }
+}
+
+TEST(RandomRuns, follow_the_model_of_the_entry_sequence)
+{
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        VectorTool tool;
+        Model model;
+        RandomUser user(seed);
+        for (int step = 0; step < 300; ++step) {
+            const std::string event = user.step(tool, model);
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": "
+                         + event);
+            expectAgrees(tool, model);
+            if (testing::Test::HasFailure())
+                return;
+        }
+        for (const std::string& entry : tool.journal)
+            ASSERT_EQ(entry.find("vnumb"), std::string::npos) << "no action uses vnumb";
+    }
 }
 
 } // namespace

@@ -67,12 +67,20 @@ MemoryApplication::MemoryApplication(Journal& applicationJournal)
 void MemoryApplication::beginSheet(platform::Window& sheet, platform::Window& docWindow)
 {
     journal.push_back("beginSheet " + nameOf(sheet) + " on " + nameOf(docWindow));
+    std::string& sheetNow = attached[nameOf(docWindow)];
+    if (!sheetNow.empty() && sheetNow != nameOf(sheet))
+        return;
+    sheetNow = nameOf(sheet);
     dynamic_cast<MemoryWindow&>(sheet).visible = true;
 }
 
 void MemoryApplication::endSheet(platform::Window& sheet)
 {
     journal.push_back("endSheet " + nameOf(sheet));
+    for (auto& [window, sheetNow] : attached) {
+        if (sheetNow == nameOf(sheet))
+            sheetNow.clear();
+    }
 }
 
 void MemoryApplication::beginAlertSheet(const std::string& title, const std::string& defaultButton,
@@ -81,8 +89,25 @@ void MemoryApplication::beginAlertSheet(const std::string& title, const std::str
                                         const std::string& message)
 {
     journal.push_back("alert on " + nameOf(docWindow));
+    std::string& sheetNow = attached[nameOf(docWindow)];
+    if (!sheetNow.empty())
+        return;
+    sheetNow = "alert";
     alerts.push_back(
         {title, defaultButton, alternateButton, otherButton, nameOf(docWindow), message});
+}
+
+std::string MemoryApplication::sheetOn(const MemoryWindow& window) const
+{
+    const auto found = attached.find(window.name());
+    return found != attached.end() ? found->second : std::string();
+}
+
+void MemoryApplication::dismissAlert(const MemoryWindow& window)
+{
+    std::string& sheetNow = attached[window.name()];
+    if (sheetNow == "alert")
+        sheetNow.clear();
 }
 
 } // namespace test

@@ -5,6 +5,7 @@
 
 #include "platform/Controls.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -68,8 +69,10 @@ struct Alert
     std::string message;
 };
 
-// Journals "beginSheet panel on window", "endSheet panel" and "alert window",
-// and keeps which sheet is attached to which window and the alerts shown.
+// Journals "beginSheet panel on window", "endSheet panel" and "alert on
+// window", and keeps which sheet is attached to which window and the alerts
+// shown. Like the real one, a window carries one sheet at a time: a sheet or
+// alert asked for while another is attached is journaled but not attached.
 class MemoryApplication final : public platform::Application
 {
 public:
@@ -81,10 +84,17 @@ public:
                          const std::string& alternateButton, const std::string& otherButton,
                          platform::Window& docWindow, const std::string& message) override;
 
+    // The name of the sheet attached to the window, "alert" for the alert, or
+    // an empty text.
+    std::string sheetOn(const MemoryWindow& window) const;
+    // The user presses the alert's button: the alert goes away.
+    void dismissAlert(const MemoryWindow& window);
+
     std::vector<Alert> alerts;
 
 private:
     Journal& journal;
+    std::map<std::string, std::string> attached;
     platform::CurrentApplication current{*this};
 };
 
