@@ -140,13 +140,78 @@ Resultant resultant()
 
 namespace {
 
-// The texts of a run: the list and the three results.
+std::string fourDecimals(float value)
+{
+    return platform::stringWithFormat("%0.4f", value);
+}
+
+// The direction of a resultant in degrees counter-clockwise from the +x
+// axis, in [0, 360) to the hundredth shown: a direction a hair below the axis
+// reads 0.00, not 360.00 or -0.00. None for a zero or undefined resultant.
+std::optional<std::string> direction(const vectorStore::Resultant& resultant)
+{
+    if (std::isnan(resultant.x) || std::isnan(resultant.y)
+        || (resultant.x == 0.0f && resultant.y == 0.0f))
+        return std::nullopt;
+    const double radians = std::atan2(double{resultant.y}, double{resultant.x});
+    const double hundredths = std::round(platform::radiansToDegrees(radians) * 100.0);
+    const double turn = 36000.0;
+    const double wrapped = std::fmod(hundredths + turn, turn);
+    return platform::stringWithFormat("%0.2f", wrapped / 100.0);
+}
+
+// The texts and the picture of a run: the list, the three results and the
+// drawing.
 void blankRun(VectorsController& tool)
 {
     tool.listOfVectors->setStringValue("");
     tool.rx->setStringValue("");
     tool.ry->setStringValue("");
     tool.result->setStringValue("");
+    tool.diagram->erase();
+    tool.diagram->setDescription("No vectors entered.");
+}
+
+// Draws the vector just stored tip to tail after the ones before it, or lists
+// it as ignored when its code names no direction.
+void drawEntered(platform::Diagram& diagram, const std::string& vectorName, const std::string& code)
+{
+    const int number = vectorStore::entering();
+    const std::string label = vectorName.empty() ? "#" + std::to_string(number) : vectorName;
+    if (vectorStore::components(number - 1)) {
+        const vectorStore::Components tail = vectorStore::sumOfFirst(number - 1);
+        const vectorStore::Components tip = vectorStore::sumOfFirst(number);
+        diagram.drawArrow({tail.x, tail.y}, {tip.x, tip.y}, label, platform::Diagram::Arrow::Part);
+    } else {
+        diagram.addLegendLine(label + ": code \"" + code + "\" names no direction; ignored");
+    }
+    diagram.setDescription(std::to_string(number) + " of " + std::to_string(vectorStore::declared())
+                           + " vectors drawn tip to tail from the origin; the resultant follows"
+                             " the last one.");
+}
+
+void drawResultant(platform::Diagram& diagram, const vectorStore::Resultant& resultant)
+{
+    diagram.drawArrow({}, {resultant.x, resultant.y}, "R", platform::Diagram::Arrow::Total);
+    const std::string magnitude = fourDecimals(resultant.magnitude);
+    const std::optional<std::string> degrees = direction(resultant);
+    diagram.addLegendLine("R = " + magnitude
+                          + (degrees ? " at " + *degrees + "\u00b0 from +x" : ", no direction"));
+
+    int ignored = 0;
+    for (int index = 0; index < vectorStore::declared(); ++index) {
+        if (!vectorStore::components(index))
+            ++ignored;
+    }
+    std::string text =
+        std::to_string(vectorStore::declared()) + " vectors drawn tip to tail from the origin";
+    if (ignored > 0)
+        text += " (" + std::to_string(ignored) + " ignored: code names no direction)";
+    text += ". Resultant R: x component " + fourDecimals(resultant.x) + ", y component "
+            + fourDecimals(resultant.y) + ", magnitude " + magnitude + ", ";
+    text += degrees ? "direction " + *degrees + " degrees counter-clockwise from the +x axis."
+                    : "no direction.";
+    diagram.setDescription(text);
 }
 
 } // namespace
@@ -190,6 +255,7 @@ void VectorsController::confirm(platform::Sender)
                                      angleText, std::string("/"), code, std::string("\n")}) {
         listOfVectors->setStringValue(listOfVectors->stringValue() + piece);
     }
+    drawEntered(*diagram, nameText, code);
 
     if (vectorStore::declared() > vectorStore::entering()) {
         platform::app().beginSheet(*newVectWin, *myself);
@@ -200,6 +266,7 @@ void VectorsController::confirm(platform::Sender)
     platform::display(*rx, "%0.4f", resultant.x);
     platform::display(*ry, "%0.4f", resultant.y);
     platform::display(*result, "%0.4f", resultant.magnitude);
+    drawResultant(*diagram, resultant);
 }
 
 void VectorsController::abort(platform::Sender)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/Diagram.h"
 
 #include <optional>
 #include <string>
@@ -87,6 +88,9 @@ public:
     platform::Field* result = nullptr;
     platform::Field* rx = nullptr;
     platform::Field* ry = nullptr;
+    // The run drawn to scale: each vector tip to tail as it is confirmed, then
+    // the resultant. It shows the numbers of the fields and changes none.
+    platform::Diagram* diagram = nullptr;
 
     // Takes the count from the count panel and begins the new-vector sheet, or
     // shows the alert for a count below 1.

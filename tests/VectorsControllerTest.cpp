@@ -33,6 +33,7 @@ struct VectorTool
     test::MemoryField result{"result", journal};
     test::MemoryField rx{"rx", journal};
     test::MemoryField ry{"ry", journal};
+    test::MemoryDiagram diagram;
     VectorsController controller;
     PhysicsController launcher;
 
@@ -52,6 +53,7 @@ struct VectorTool
         controller.result = &result;
         controller.rx = &rx;
         controller.ry = &ry;
+        controller.diagram = &diagram;
         launcher.numberOfVectors = &firstPanel;
         launcher.vectWin = &myself;
     }
@@ -133,6 +135,7 @@ TEST_P(RefusedCount, shows_the_alert_and_changes_nothing_but_the_declared_count)
     EXPECT_EQ(vectorStore::slot(0), (vectorStore::Vector{10, 30, "++"}));
     EXPECT_EQ(tool.listOfVectors.text, "F1/10/30/++\n");
     EXPECT_EQ(tool.result.text, "10.0000");
+    EXPECT_EQ(tool.diagram.arrows.size(), 2u);
 
     // The alert's button only removes it; the count panel does not come back.
     tool.application.dismissAlert(tool.myself);
@@ -320,6 +323,7 @@ TEST(Declare, a_new_run_without_clear_starts_afresh)
     EXPECT_EQ(tool.listOfVectors.text, "");
     EXPECT_EQ(tool.rx.text, "");
     EXPECT_EQ(tool.result.text, "");
+    EXPECT_TRUE(tool.diagram.arrows.empty());
     EXPECT_EQ(vectorStore::slot(2), vectorStore::Vector{});
     tool.enter("D", "8", "0", "y +");
     ASSERT_EQ(tool.sheet(), "newVectWin") << "the run asked for one vector, not two";
@@ -361,10 +365,91 @@ TEST(Clear, blanks_the_list_and_results_and_empties_the_store)
     EXPECT_EQ(vectorStore::declared(), 0);
     EXPECT_EQ(vectorStore::entering(), 0);
     EXPECT_EQ(vectorStore::slot(0), vectorStore::Vector{});
+    EXPECT_TRUE(tool.diagram.arrows.empty());
+    EXPECT_TRUE(tool.diagram.legend.empty());
+    EXPECT_EQ(tool.diagram.description, "No vectors entered.");
     // The panels keep their texts.
     EXPECT_EQ(tool.numberOfVectors.text, "1");
     EXPECT_EQ(tool.name.text, "F1");
 }
+
+bool operator==(platform::Diagram::Point a, platform::Diagram::Point b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+
+TEST(Diagram, draws_each_vector_tip_to_tail_then_the_resultant_from_the_origin)
+{
+    VectorTool tool;
+    tool.declare("3");
+    tool.enter("F1", "3", "0", "x +");
+    EXPECT_EQ(tool.diagram.description, "1 of 3 vectors drawn tip to tail from the origin; the "
+                                        "resultant follows the last one.");
+    tool.enter("F2", "5", "0", "x+");
+    tool.enter("", "4", "0", "y +");
+
+    using Arrow = platform::Diagram::Arrow;
+    const auto& arrows = tool.diagram.arrows;
+    ASSERT_EQ(arrows.size(), 3u);
+    EXPECT_EQ(arrows[0].label, "F1");
+    EXPECT_TRUE(arrows[0].from == (platform::Diagram::Point{0, 0}));
+    EXPECT_TRUE(arrows[0].to == (platform::Diagram::Point{3, 0}));
+    EXPECT_EQ(arrows[0].kind, Arrow::Part);
+    // An unnamed vector is labelled with its number.
+    EXPECT_EQ(arrows[1].label, "#3");
+    EXPECT_TRUE(arrows[1].from == arrows[0].to);
+    EXPECT_TRUE(arrows[1].to == (platform::Diagram::Point{3, 4}));
+    EXPECT_EQ(arrows[2].label, "R");
+    EXPECT_TRUE(arrows[2].from == (platform::Diagram::Point{0, 0}));
+    EXPECT_TRUE(arrows[2].to == arrows[1].to);
+    EXPECT_EQ(arrows[2].kind, Arrow::Total);
+
+    EXPECT_EQ(tool.diagram.legend,
+              (std::vector<std::string>{"F2: code \"x+\" names no direction; ignored",
+                                        "R = 5.0000 at 53.13\u00b0 from +x"}));
+    EXPECT_EQ(tool.diagram.description,
+              "3 vectors drawn tip to tail from the origin (1 ignored: code names no direction). "
+              "Resultant R: x component 3.0000, y component 4.0000, magnitude 5.0000, direction "
+              "53.13 degrees counter-clockwise from the +x axis.");
+}
+
+struct DirectionCase
+{
+    const char* name;
+    std::vector<std::array<const char*, 3>> vectors; // magnitude, angle, code
+    const char* legend;
+};
+
+class Direction : public testing::TestWithParam<DirectionCase>
+{ };
+
+TEST_P(Direction, legend_gives_the_resultant_direction_from_plus_x)
+{
+    const DirectionCase& c = GetParam();
+    VectorTool tool;
+    tool.declare(std::to_string(c.vectors.size()));
+    for (const auto& [magnitude, degrees, code] : c.vectors)
+        tool.enter("v", magnitude, degrees, code);
+
+    ASSERT_FALSE(tool.diagram.legend.empty());
+    EXPECT_EQ(tool.diagram.legend.back(), c.legend);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Resultants, Direction, testing::Values(
+    DirectionCase{"along_plus_x",      {{"5", "0", "x +"}},                 "R = 5.0000 at 0.00\u00b0 from +x"},
+    DirectionCase{"first_quadrant",    {{"10", "30", "++"}},                "R = 10.0000 at 30.00\u00b0 from +x"},
+    DirectionCase{"second_quadrant",   {{"10", "30", "-+"}},                "R = 10.0000 at 150.00\u00b0 from +x"},
+    DirectionCase{"along_minus_x",     {{"2", "0", "x -"}},                 "R = 2.0000 at 180.00\u00b0 from +x"},
+    DirectionCase{"fourth_quadrant",   {{"3", "0", "x +"}, {"4", "0", "y -"}}, "R = 5.0000 at 306.87\u00b0 from +x"},
+    // A hair below +x is -0.0001 degrees: neither 360.00 nor -0.00.
+    DirectionCase{"hair_below_plus_x", {{"1", "0.0001", "+-"}},             "R = 1.0000 at 0.00\u00b0 from +x"},
+    // rx shows -0.0000; the direction is still straight up.
+    DirectionCase{"negative_zero_x",   {{"5", "90", "-+"}},                 "R = 5.0000 at 90.00\u00b0 from +x"},
+    DirectionCase{"zero",              {{"10", "0", "++"}, {"10", "0", "-+"}}, "R = 0.0000, no direction"},
+    DirectionCase{"not_a_number",      {{"1e39", "0", "++"}},               "R = nan, no direction"}),
+    [](const testing::TestParamInfo<DirectionCase>& row) { return std::string(row.param.name); });
+// clang-format on
 
 TEST(Abort, ends_the_count_panel_then_hides_it_and_the_window_keeping_the_fields)
 {
@@ -420,6 +505,14 @@ public:
     std::string ry;
     std::string result;
     std::size_t alerts = 0;
+
+    std::size_t drawn() const
+    {
+        const auto known = std::count_if(run.begin(), run.end(), [](const Entry& entry) {
+            return signs(entry.code) != std::pair<long, long>{0, 0};
+        });
+        return static_cast<std::size_t>(known) + (result.empty() ? 0 : 1);
+    }
 
     bool windowFree() const { return state == State::Idle || state == State::Shown; }
 
@@ -609,6 +702,7 @@ void expectAgrees(const VectorTool& tool, const Model& model)
     EXPECT_EQ(tool.ry.text, model.ry);
     EXPECT_EQ(tool.result.text, model.result);
     EXPECT_EQ(tool.application.alerts.size(), model.alerts);
+    EXPECT_EQ(tool.diagram.arrows.size(), model.drawn());
     EXPECT_EQ(vectorStore::declared(), model.declared);
     EXPECT_EQ(vectorStore::entering(), model.entering);
     for (int index = 0; index < vectorStore::capacity; ++index) {

@@ -59,6 +59,27 @@ void MemoryWindow::orderOut(platform::Sender)
     visible = false;
 }
 
+void MemoryDiagram::erase()
+{
+    arrows.clear();
+    legend.clear();
+}
+
+void MemoryDiagram::drawArrow(Point from, Point to, const std::string& label, Arrow kind)
+{
+    arrows.push_back({from, to, label, kind});
+}
+
+void MemoryDiagram::addLegendLine(const std::string& text)
+{
+    legend.push_back(text);
+}
+
+void MemoryDiagram::setDescription(const std::string& text)
+{
+    description = text;
+}
+
 MemoryApplication::MemoryApplication(Journal& applicationJournal)
     : journal(applicationJournal)
 {

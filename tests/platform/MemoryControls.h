@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Controls.h"
+#include "platform/Diagram.h"
 
 #include <map>
 #include <string>
@@ -57,6 +58,28 @@ public:
 private:
     std::string windowName;
     Journal& journal;
+};
+
+// Keeps what is drawn; drawing is not journaled.
+class MemoryDiagram final : public platform::Diagram
+{
+public:
+    struct Drawn
+    {
+        Point from;
+        Point to;
+        std::string label;
+        Arrow kind;
+    };
+
+    void erase() override;
+    void drawArrow(Point from, Point to, const std::string& label, Arrow kind) override;
+    void addLegendLine(const std::string& text) override;
+    void setDescription(const std::string& text) override;
+
+    std::vector<Drawn> arrows;
+    std::vector<std::string> legend;
+    std::string description;
 };
 
 struct Alert

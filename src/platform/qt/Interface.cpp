@@ -214,6 +214,7 @@ void Interface::connectVectors()
     c.result = outlets.field(window.result);
     c.rx = outlets.field(window.rx);
     c.ry = outlets.field(window.ry);
+    c.diagram = window.diagram;
 
     connectAction(countPanel.abort, c, &VectorsController::abort);
     // Escape on the count panel is its Cancel button.

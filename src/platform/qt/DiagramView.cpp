@@ -1,0 +1,215 @@
+#include "DiagramView.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform::qt {
+
+namespace {
+
+bool isFinite(QPointF point)
+{
+    return std::isfinite(point.x()) && std::isfinite(point.y());
+}
+
+// A step of 1, 2 or 5 times a power of ten, near the given one.
+double roundStep(double rough)
+{
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (rough <= factor * power)
+            return factor * power;
+    }
+    return 10.0 * power;
+}
+
+void drawHead(QPainter& painter, QPointF from, QPointF to, qreal size)
+{
+    const QLineF shaft(to, from);
+    for (const qreal turn : {25.0, -25.0}) {
+        QLineF wing = shaft;
+        wing.setLength(size);
+        wing.setAngle(shaft.angle() + turn);
+        painter.drawLine(wing);
+    }
+}
+
+// The part of the plane shown.
+struct Extent
+{
+    double minX = 0.0;
+    double maxX = 0.0;
+    double minY = 0.0;
+    double maxY = 0.0;
+};
+
+// Maps the plane onto a rectangle of the widget: the same scale on both axes,
+// y upwards.
+class Mapping
+{
+public:
+    Mapping(const Extent& plane, const QRectF& area)
+        : centre((plane.minX + plane.maxX) / 2.0, (plane.minY + plane.maxY) / 2.0)
+        , middle(area.center())
+        , scale(std::min(area.width() / (plane.maxX - plane.minX),
+                         area.height() / (plane.maxY - plane.minY)))
+    {
+    }
+
+    QPointF operator()(double x, double y) const
+    {
+        return {middle.x() + (x - centre.x()) * scale, middle.y() - (y - centre.y()) * scale};
+    }
+    QPointF operator()(QPointF point) const { return (*this)(point.x(), point.y()); }
+
+private:
+    QPointF centre;
+    QPointF middle;
+    double scale;
+};
+
+} // namespace
+
+DiagramView::DiagramView(QWidget* parent)
+    : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void DiagramView::erase()
+{
+    arrows.clear();
+    legend.clear();
+    update();
+}
+
+void DiagramView::drawArrow(Point from, Point to, const std::string& label, Arrow kind)
+{
+    arrows.push_back({{from.x, from.y}, {to.x, to.y}, QString::fromStdString(label), kind});
+    update();
+}
+
+void DiagramView::addLegendLine(const std::string& text)
+{
+    legend.append(QString::fromStdString(text));
+    update();
+}
+
+void DiagramView::setDescription(const std::string& text)
+{
+    setAccessibleDescription(QString::fromStdString(text));
+}
+
+QSize DiagramView::sizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {line * 18, line * 16};
+}
+
+QSize DiagramView::minimumSizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {line * 12, line * 11};
+}
+
+void DiagramView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette& colours = palette();
+    const qreal line = fontMetrics().height();
+    const qreal legendHeight = line * static_cast<qreal>(legend.size());
+    const QRectF area =
+        QRectF(rect()).adjusted(line * 1.5, line, -line * 1.5, -line * 1.5 - legendHeight);
+
+    // The part of the plane to show: the origin and every arrow, with a
+    // margin all round.
+    Extent plane;
+    for (const Drawn& arrow : arrows) {
+        if (!isFinite(arrow.from) || !isFinite(arrow.to))
+            continue;
+        for (const QPointF point : {arrow.from, arrow.to}) {
+            plane.minX = std::min(plane.minX, point.x());
+            plane.maxX = std::max(plane.maxX, point.x());
+            plane.minY = std::min(plane.minY, point.y());
+            plane.maxY = std::max(plane.maxY, point.y());
+        }
+    }
+    double span = std::max(plane.maxX - plane.minX, plane.maxY - plane.minY);
+    if (!(span > 0.0 && std::isfinite(span)))
+        span = 1.0;
+    const double margin = span * 0.1;
+    plane = {plane.minX - margin, plane.maxX + margin, plane.minY - margin, plane.maxY + margin};
+    const Mapping map(plane, area);
+
+    // Axes through the origin, arrows at their positive ends, and ticks at a
+    // round step.
+    const QPointF origin = map(0.0, 0.0);
+    const QPointF xEnd = map(plane.maxX, 0.0);
+    const QPointF yEnd = map(0.0, plane.maxY);
+    painter.setPen(QPen(colours.color(QPalette::Mid), 1.0));
+    painter.drawLine(map(plane.minX, 0.0), xEnd);
+    painter.drawLine(map(0.0, plane.minY), yEnd);
+    const qreal head = line * 0.45;
+    drawHead(painter, origin, xEnd, head);
+    drawHead(painter, origin, yEnd, head);
+
+    const double step = roundStep(span / 4.0);
+    const qreal tick = line * 0.2;
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    painter.setFont(small);
+    painter.setPen(colours.color(QPalette::WindowText));
+    for (double at = std::ceil(plane.minX / step) * step; at < plane.maxX; at += step) {
+        const QPointF mark = map(at, 0.0);
+        if (std::abs(at) < step / 2.0 || xEnd.x() - mark.x() < head * 2.0)
+            continue;
+        painter.drawLine(mark - QPointF(0, tick), mark + QPointF(0, tick));
+        painter.drawText(QRectF(mark.x() - line * 2, mark.y() + tick, line * 4, line),
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(at, 'g', 6));
+    }
+    for (double at = std::ceil(plane.minY / step) * step; at < plane.maxY; at += step) {
+        const QPointF mark = map(0.0, at);
+        if (std::abs(at) < step / 2.0 || mark.y() - yEnd.y() < head * 2.0)
+            continue;
+        painter.drawLine(mark - QPointF(tick, 0), mark + QPointF(tick, 0));
+        painter.drawText(QRectF(mark.x() - line * 4 - tick, mark.y() - line / 2, line * 4, line),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(at, 'g', 6));
+    }
+    painter.setFont(font());
+    painter.drawText(QRectF(xEnd.x() - line * 0.5, xEnd.y(), line, line), Qt::AlignCenter,
+                     QStringLiteral("x"));
+    painter.drawText(QRectF(yEnd.x() + tick, yEnd.y() - line * 0.5, line, line), Qt::AlignCenter,
+                     QStringLiteral("y"));
+
+    for (const Drawn& arrow : arrows) {
+        if (!isFinite(arrow.from) || !isFinite(arrow.to))
+            continue;
+        const bool total = arrow.kind == Arrow::Total;
+        const QColor colour = colours.color(total ? QPalette::WindowText : QPalette::Highlight);
+        const QPointF from = map(arrow.from);
+        const QPointF to = map(arrow.to);
+        painter.setPen(QPen(colour, total ? 2.5 : 2.0, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(from, to);
+        const QLineF shaft(from, to);
+        if (shaft.length() > head)
+            drawHead(painter, from, to, head);
+        // The label beside the middle of the arrow, on its left-hand side.
+        const QLineF normal = shaft.length() > 0.0 ? shaft.normalVector().unitVector()
+                                                   : QLineF(from, from + QPointF(0, -1));
+        const QPointF beside = shaft.pointAt(0.5) + (normal.p2() - normal.p1()) * line * 0.8;
+        painter.drawText(QRectF(beside.x() - line * 3, beside.y() - line / 2, line * 6, line),
+                         Qt::AlignCenter, arrow.label);
+    }
+
+    painter.setPen(colours.color(QPalette::WindowText));
+    QRectF legendLine(line, area.bottom() + line * 1.2, width() - line * 2, line);
+    for (const QString& text : legend) {
+        painter.drawText(legendLine, Qt::AlignLeft | Qt::AlignVCenter, text);
+        legendLine.translate(0, line);
+    }
+}
+
+} // namespace platform::qt
