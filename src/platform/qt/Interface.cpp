@@ -210,15 +210,22 @@ void Interface::connectVectors()
     c.power = outlets.field(sheet.power);
     c.where = outlets.choice(sheet.where);
     c.numberOfVectors = outlets.field(countPanel.numberOfVectors);
+    c.vnumb = outlets.field(countPanel.numberOfVectors);
     c.firstPanel = outlets.window(windows->countPanel);
     c.result = outlets.field(window.result);
     c.rx = outlets.field(window.rx);
     c.ry = outlets.field(window.ry);
     c.diagram = window.diagram;
 
+    connectAction(countPanel.declareVectorsNumber, c, &VectorsController::declareVectorsNumber);
     connectAction(countPanel.abort, c, &VectorsController::abort);
-    // Escape on the count panel is its Cancel button.
+    connectAction(sheet.confirm, c, &VectorsController::confirm);
+    connectAction(window.clear, c, &VectorsController::clear);
+    // Escape on the count panel is its Cancel button. The new-vector sheet
+    // has no way out but its button: the run asks for every vector declared.
     windows->countPanel->setRejectHandler([&c, button = countPanel.abort] { c.abort(button); });
+    windows->countPanel->setFirstInput(countPanel.numberOfVectors);
+    windows->newVectorSheet->setFirstInput(sheet.name);
 }
 
 // As in friction, Return in a field has no one button to press.

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 namespace platform::qt {
 
@@ -106,6 +107,33 @@ void SheetDialog::reject()
         rejectHandler();
 }
 
+void SheetDialog::setFirstInput(QLineEdit* input)
+{
+    firstInput = input;
+    input->installEventFilter(this);
+}
+
+void SheetDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (firstInput) {
+        selectOnFocus = true;
+        firstInput->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The text is selected once the focus has arrived and the line edit has
+// finished its own queued work on focus, which clears a selection made any
+// earlier.
+bool SheetDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == firstInput && event->type() == QEvent::FocusIn && selectOnFocus) {
+        selectOnFocus = false;
+        QMetaObject::invokeMethod(firstInput, &QLineEdit::selectAll, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void QtApplication::beginSheet(Window& sheet, Window& docWindow)
 {
     auto* dialog = qobject_cast<QDialog*>(widgetOf(sheet));
@@ -121,7 +149,17 @@ void QtApplication::beginSheet(Window& sheet, Window& docWindow)
 
 void QtApplication::endSheet(Window& sheet)
 {
-    widgetOf(sheet)->hide();
+    QWidget* dialog = widgetOf(sheet);
+    dialog->hide();
+    // The window takes the keyboard back, as it does when a window system
+    // ends a sheet. Without it a sheet shown again in the same event never
+    // becomes the active window: Qt still counts the hidden sheet as the
+    // focus window, so showing it again activates nothing (offscreen, and xcb
+    // without a window manager). QWidget::activateWindow would do nothing
+    // here: a window counts as active while its sheet has the focus.
+    if (QWidget* window = dialog->parentWidget();
+        window != nullptr && window->windowHandle() != nullptr)
+        window->windowHandle()->requestActivate();
 }
 
 void QtApplication::beginAlertSheet(const std::string& title, const std::string& defaultButton,

@@ -75,8 +75,19 @@ public:
     void setRejectHandler(std::function<void()> handler);
     void reject() override;
 
+    // The input that has the focus, its text selected, each time the sheet
+    // comes up: the sheet is used again and again, and its fields keep the
+    // last texts typed.
+    void setFirstInput(QLineEdit* input);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::function<void()> rejectHandler;
+    QPointer<QLineEdit> firstInput;
+    bool selectOnFocus = false;
 };
 
 // Sheets as window-modal dialogs opened with open(): beginning one returns at
