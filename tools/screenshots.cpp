@@ -119,10 +119,27 @@ int main(int argc, char* argv[])
         save(window, directory, example.file);
     }
 
+    // Three forces added tip to tail; the new-vector sheet is shown with the
+    // last one typed in.
     press(&launcher, "awakeVectors");
     QWidget* vectors = topLevel(QStringLiteral("vectWin"));
+    auto* countPanel = child<QWidget>(vectors, "firstPanel");
+    type(countPanel, "numberOfVectors", "3");
+    save(countPanel, directory, "vector-count.png");
+    press(countPanel, "declareVectorsNumber");
+    auto* newVector = child<QWidget>(vectors, "newVectWin");
+    for (const auto& [name, magnitude, angle, code] :
+         {std::tuple{"F1", "6", "0", "x +"}, std::tuple{"F2", "5", "60", "-+"},
+          std::tuple{"F3", "2", "45", "+-"}}) {
+        type(newVector, "name", name);
+        type(newVector, "power", magnitude);
+        type(newVector, "angle", angle);
+        auto* where = child<QComboBox>(newVector, "where");
+        where->setCurrentIndex(where->findText(QString::fromUtf8(code)));
+        if (qstrcmp(name, "F3") == 0)
+            save(newVector, directory, "vector-new.png");
+        press(newVector, "confirm");
+    }
     save(vectors, directory, "vector-sum.png");
-    save(child<QWidget>(vectors, "firstPanel"), directory, "vector-count.png");
-    save(child<QWidget>(vectors, "newVectWin"), directory, "vector-new.png");
     return 0;
 }
