@@ -16,6 +16,13 @@
 
 namespace {
 
+// Table rows are named after their name field.
+template <class Case>
+std::string rowName(const testing::TestParamInfo<Case>& row)
+{
+    return row.param.name;
+}
+
 struct VectorTool
 {
     test::Journal journal;
@@ -97,14 +104,14 @@ TEST(Declare, accepted_count_ends_the_panel_blanks_the_run_and_begins_the_sheet)
     EXPECT_EQ(vectorStore::entering(), 1);
 }
 
-struct RefusedCase
+struct CountCase
 {
     const char* name;
     const char* count;
-    int declared;
+    int expected; // the declared count, or how many sheets come up
 };
 
-class RefusedCount : public testing::TestWithParam<RefusedCase>
+class RefusedCount : public testing::TestWithParam<CountCase>
 { };
 
 TEST_P(RefusedCount, shows_the_alert_and_changes_nothing_but_the_declared_count)
@@ -130,7 +137,7 @@ TEST_P(RefusedCount, shows_the_alert_and_changes_nothing_but_the_declared_count)
     EXPECT_EQ(alert.message, "Cannot declare zero (0) vectors.");
     EXPECT_EQ(tool.sheet(), "alert");
 
-    EXPECT_EQ(vectorStore::declared(), GetParam().declared);
+    EXPECT_EQ(vectorStore::declared(), GetParam().expected);
     EXPECT_EQ(vectorStore::entering(), 1);
     EXPECT_EQ(vectorStore::slot(0), (vectorStore::Vector{10, 30, "++"}));
     EXPECT_EQ(tool.listOfVectors.text, "F1/10/30/++\n");
@@ -145,20 +152,14 @@ TEST_P(RefusedCount, shows_the_alert_and_changes_nothing_but_the_declared_count)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Counts, RefusedCount, testing::Values(
-    RefusedCase{"zero",          "0",    0},
-    RefusedCase{"negative",      "-3",   -3},
-    RefusedCase{"not_a_number",  "abc",  0},
-    RefusedCase{"empty",         "",     0},
-    RefusedCase{"below_one",     "0.9",  0}),
-    [](const testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
+    //        name            count   declared
+    CountCase{"zero",          "0",    0},
+    CountCase{"negative",      "-3",   -3},
+    CountCase{"not_a_number",  "abc",  0},
+    CountCase{"empty",         "",     0},
+    CountCase{"below_one",     "0.9",  0}),
+    rowName<CountCase>);
 // clang-format on
-
-struct CountCase
-{
-    const char* name;
-    const char* count;
-    int sheets;
-};
 
 class AcceptedCount : public testing::TestWithParam<CountCase>
 { };
@@ -176,7 +177,7 @@ TEST_P(AcceptedCount, asks_for_that_many_vectors_then_shows_the_resultant)
         tool.enter("v" + std::to_string(sheets), "1", "0", "y +");
     }
 
-    EXPECT_EQ(sheets, GetParam().sheets);
+    EXPECT_EQ(sheets, GetParam().expected);
     EXPECT_EQ(tool.sheet(), "");
     EXPECT_EQ(tool.ry.text, std::to_string(sheets) + ".0000");
     EXPECT_EQ(tool.result.text, std::to_string(sheets) + ".0000");
@@ -184,6 +185,7 @@ TEST_P(AcceptedCount, asks_for_that_many_vectors_then_shows_the_resultant)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Counts, AcceptedCount, testing::Values(
+    //        name                 count    sheets
     CountCase{"one",                "1",     1},
     CountCase{"three",              "3",     3},
     CountCase{"ten",                "10",    10},
@@ -191,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, AcceptedCount, testing::Values(
     CountCase{"huge_is_cut",        "99999999999", 10},
     CountCase{"fraction_truncated", "3.7",   3},
     CountCase{"leading_blanks",     "  2 vectors", 2}),
-    [](const testing::TestParamInfo<CountCase>& row) { return std::string(row.param.name); });
+    rowName<CountCase>);
 // clang-format on
 
 TEST(Confirm, reads_the_sheet_stores_and_appends_the_line_piece_by_piece)
@@ -268,44 +270,6 @@ TEST(Confirm, worked_example_of_two_vectors)
               (test::Journal{"write rx=10.0000", "write ry=10.0000", "write result=14.1421"}));
     EXPECT_EQ(vectorStore::entering(), 2);
 }
-
-struct ShownCase
-{
-    const char* name;
-    std::vector<std::array<const char*, 3>> vectors; // magnitude, angle, code
-    const char* rx;
-    const char* ry;
-    const char* result;
-};
-
-class Shown : public testing::TestWithParam<ShownCase>
-{ };
-
-TEST_P(Shown, resultant_fields_after_the_last_vector)
-{
-    const ShownCase& c = GetParam();
-    VectorTool tool;
-    tool.declare(std::to_string(c.vectors.size()));
-    for (const auto& [magnitude, degrees, code] : c.vectors)
-        tool.enter("v", magnitude, degrees, code);
-
-    EXPECT_EQ(tool.rx.text, c.rx);
-    EXPECT_EQ(tool.ry.text, c.ry);
-    EXPECT_EQ(tool.result.text, c.result);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Runs, Shown, testing::Values(
-    ShownCase{"negative_zero",       {{"5", "90", "-+"}},                   "-0.0000", "5.0000", "5.0000"},
-    // The magnitude goes to its field as a float: the double root would show
-    // 9999.9999.
-    ShownCase{"magnitude_as_float",  {{"10000", "30", "++"}},               "8660.2539", "5000.0000", "10000.0000"},
-    // The magnitude is read as a float, just below 0.00005: read as a double
-    // it would show 0.0001.
-    ShownCase{"magnitude_read_as_float", {{"0.00005", "0", "x +"}},         "0.0000", "0.0000", "0.0000"},
-    ShownCase{"infinite_magnitude",  {{"1e39", "0", "y +"}},                "0.0000", "inf", "inf"}),
-    [](const testing::TestParamInfo<ShownCase>& row) { return std::string(row.param.name); });
-// clang-format on
 
 TEST(Declare, a_new_run_without_clear_starts_afresh)
 {
@@ -413,42 +377,54 @@ TEST(Diagram, draws_each_vector_tip_to_tail_then_the_resultant_from_the_origin)
               "53.13 degrees counter-clockwise from the +x axis.");
 }
 
-struct DirectionCase
+struct ShownCase
 {
     const char* name;
     std::vector<std::array<const char*, 3>> vectors; // magnitude, angle, code
-    const char* legend;
+    const char* rx;
+    const char* ry;
+    const char* result;
+    const char* legend; // the picture's last legend line
 };
 
-class Direction : public testing::TestWithParam<DirectionCase>
+class Shown : public testing::TestWithParam<ShownCase>
 { };
 
-TEST_P(Direction, legend_gives_the_resultant_direction_from_plus_x)
+TEST_P(Shown, resultant_after_the_last_vector_in_fields_and_legend)
 {
-    const DirectionCase& c = GetParam();
+    const ShownCase& c = GetParam();
     VectorTool tool;
     tool.declare(std::to_string(c.vectors.size()));
     for (const auto& [magnitude, degrees, code] : c.vectors)
         tool.enter("v", magnitude, degrees, code);
 
+    EXPECT_EQ(tool.rx.text, c.rx);
+    EXPECT_EQ(tool.ry.text, c.ry);
+    EXPECT_EQ(tool.result.text, c.result);
     ASSERT_FALSE(tool.diagram.legend.empty());
     EXPECT_EQ(tool.diagram.legend.back(), c.legend);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Resultants, Direction, testing::Values(
-    DirectionCase{"along_plus_x",      {{"5", "0", "x +"}},                 "R = 5.0000 at 0.00\u00b0 from +x"},
-    DirectionCase{"first_quadrant",    {{"10", "30", "++"}},                "R = 10.0000 at 30.00\u00b0 from +x"},
-    DirectionCase{"second_quadrant",   {{"10", "30", "-+"}},                "R = 10.0000 at 150.00\u00b0 from +x"},
-    DirectionCase{"along_minus_x",     {{"2", "0", "x -"}},                 "R = 2.0000 at 180.00\u00b0 from +x"},
-    DirectionCase{"fourth_quadrant",   {{"3", "0", "x +"}, {"4", "0", "y -"}}, "R = 5.0000 at 306.87\u00b0 from +x"},
+INSTANTIATE_TEST_SUITE_P(Runs, Shown, testing::Values(
+    ShownCase{"along_plus_x",      {{"5", "0", "x +"}},                    "5.0000", "0.0000", "5.0000",  "R = 5.0000 at 0.00\u00b0 from +x"},
+    ShownCase{"second_quadrant",   {{"10", "30", "-+"}},                   "-8.6603", "5.0000", "10.0000", "R = 10.0000 at 150.00\u00b0 from +x"},
+    ShownCase{"along_minus_x",     {{"2", "0", "x -"}},                    "-2.0000", "0.0000", "2.0000", "R = 2.0000 at 180.00\u00b0 from +x"},
+    ShownCase{"fourth_quadrant",   {{"3", "0", "x +"}, {"4", "0", "y -"}}, "3.0000", "-4.0000", "5.0000", "R = 5.0000 at 306.87\u00b0 from +x"},
     // A hair below +x is -0.0001 degrees: neither 360.00 nor -0.00.
-    DirectionCase{"hair_below_plus_x", {{"1", "0.0001", "+-"}},             "R = 1.0000 at 0.00\u00b0 from +x"},
+    ShownCase{"hair_below_plus_x", {{"1", "0.0001", "+-"}},                "1.0000", "-0.0000", "1.0000", "R = 1.0000 at 0.00\u00b0 from +x"},
     // rx shows -0.0000; the direction is still straight up.
-    DirectionCase{"negative_zero_x",   {{"5", "90", "-+"}},                 "R = 5.0000 at 90.00\u00b0 from +x"},
-    DirectionCase{"zero",              {{"10", "0", "++"}, {"10", "0", "-+"}}, "R = 0.0000, no direction"},
-    DirectionCase{"not_a_number",      {{"1e39", "0", "++"}},               "R = nan, no direction"}),
-    [](const testing::TestParamInfo<DirectionCase>& row) { return std::string(row.param.name); });
+    ShownCase{"negative_zero_x",   {{"5", "90", "-+"}},                    "-0.0000", "5.0000", "5.0000", "R = 5.0000 at 90.00\u00b0 from +x"},
+    ShownCase{"zero",              {{"10", "0", "++"}, {"10", "0", "-+"}}, "0.0000", "0.0000", "0.0000",  "R = 0.0000, no direction"},
+    // The magnitude goes to its field as a float: the double root would show
+    // 9999.9999.
+    ShownCase{"magnitude_as_float", {{"10000", "30", "++"}},               "8660.2539", "5000.0000", "10000.0000", "R = 10000.0000 at 30.00\u00b0 from +x"},
+    // The magnitude is read as a float, just below 0.00005: read as a double
+    // it would show 0.0001.
+    ShownCase{"magnitude_read_as_float", {{"0.00005", "0", "x +"}},        "0.0000", "0.0000", "0.0000", "R = 0.0000 at 0.00\u00b0 from +x"},
+    ShownCase{"infinite_magnitude", {{"1e39", "0", "y +"}},                "0.0000", "inf", "inf",       "R = inf at 90.00\u00b0 from +x"},
+    ShownCase{"not_a_number",      {{"1e39", "0", "++"}},                  "inf", "nan", "nan",          "R = nan, no direction"}),
+    rowName<ShownCase>);
 // clang-format on
 
 TEST(Abort, ends_the_count_panel_then_hides_it_and_the_window_keeping_the_fields)

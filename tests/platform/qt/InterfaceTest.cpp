@@ -4,8 +4,8 @@
 #include "platform/qt/Interface.h"
 
 #include "platform/qt/ApplicationMain.h"
+#include "platform/qt/WindowHelpers.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -21,34 +21,10 @@
 
 namespace {
 
-QWidget* topLevel(const QString& name)
-{
-    QWidget* found = nullptr;
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget* widget : widgets) {
-        if (widget->objectName() == name) {
-            if (found != nullptr)
-                qFatal("two top-level windows are named %s", qPrintable(name));
-            found = widget;
-        }
-    }
-    return found;
-}
-
-template <class Child = QWidget>
-Child* find(QWidget* window, const char* name)
-{
-    auto* found = window->findChild<Child*>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("%s has no %s", qPrintable(window->objectName()), name);
-    return found;
-}
-
-QString accessibleValue(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible != nullptr ? accessible->text(QAccessible::Value) : QString();
-}
+using test::accessibleValue;
+using test::clickThroughWindow;
+using test::find;
+using test::topLevel;
 
 // Every window and sheet the interface creates.
 QList<QWidget*> allWindows()
@@ -73,15 +49,6 @@ QChar mnemonic(const QString& text)
         }
     }
     return {};
-}
-
-// A click delivered through the window system, as a user's would be, so
-// that modality applies to it.
-void clickThroughWindow(QWidget* widget)
-{
-    QWidget* window = widget->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      widget->mapTo(window, widget->rect().center()));
 }
 
 bool isInput(QWidget* widget)

@@ -2,8 +2,8 @@
 // run from the launcher, the alert for a count below 1, and the vectors
 // window refusing input while a sheet is attached.
 #include "platform/qt/Interface.h"
+#include "platform/qt/WindowHelpers.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,37 +17,16 @@
 
 namespace {
 
+using test::accessibleValue;
+using test::clickThroughWindow;
+using test::find;
+
 QWidget* topLevel(const char* name)
 {
-    const auto widgets = QApplication::topLevelWidgets();
-    for (QWidget* widget : widgets) {
-        if (widget->objectName() == QLatin1String(name))
-            return widget;
-    }
-    qFatal("no window named %s", name);
-}
-
-template <class Child = QWidget>
-Child* find(QWidget* window, const char* name)
-{
-    auto* found = window->findChild<Child*>(QString::fromLatin1(name));
+    QWidget* found = test::topLevel(QString::fromLatin1(name));
     if (found == nullptr)
-        qFatal("%s has no %s", qPrintable(window->objectName()), name);
+        qFatal("no window named %s", name);
     return found;
-}
-
-// A click delivered through the window system, so that modality applies.
-void clickThroughWindow(QWidget* widget)
-{
-    QWidget* window = widget->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      widget->mapTo(window, widget->rect().center()));
-}
-
-QString accessibleValue(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible != nullptr ? accessible->text(QAccessible::Value) : QString();
 }
 
 class VectorToolTest : public QObject

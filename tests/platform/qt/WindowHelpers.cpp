@@ -1,0 +1,36 @@
+#include "WindowHelpers.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+namespace test {
+
+QWidget* topLevel(const QString& name)
+{
+    QWidget* found = nullptr;
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget* widget : widgets) {
+        if (widget->objectName() == name) {
+            if (found != nullptr)
+                qFatal("two top-level windows are named %s", qPrintable(name));
+            found = widget;
+        }
+    }
+    return found;
+}
+
+QString accessibleValue(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Value) : QString();
+}
+
+void clickThroughWindow(QWidget* widget)
+{
+    QWidget* window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      widget->mapTo(window, widget->rect().center()));
+}
+
+} // namespace test
