@@ -2,6 +2,7 @@
 #include "QtControls.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -144,22 +145,21 @@ void QtApplication::beginSheet(Window& sheet, Window& docWindow)
         return;
     if (dialog->parentWidget() != window)
         dialog->setParent(window, dialog->windowFlags());
+    // A sheet that had the focus when it was hidden is still Qt's focus
+    // window, so showing it again activates nothing and it takes no keys
+    // (offscreen, and xcb without a window manager): each confirm shows the
+    // new-vector sheet again, and the count panel comes back after Cancel.
+    // Giving the window the focus first makes the sheet's activation a change
+    // again. Not QWidget::activateWindow: it skips a window whose sheet has
+    // the focus, as it counts as active.
+    if (QGuiApplication::focusWindow() == dialog->windowHandle() && window->windowHandle())
+        window->windowHandle()->requestActivate();
     dialog->open();
 }
 
 void QtApplication::endSheet(Window& sheet)
 {
-    QWidget* dialog = widgetOf(sheet);
-    dialog->hide();
-    // The window takes the keyboard back, as it does when a window system
-    // ends a sheet. Without it a sheet shown again in the same event never
-    // becomes the active window: Qt still counts the hidden sheet as the
-    // focus window, so showing it again activates nothing (offscreen, and xcb
-    // without a window manager). QWidget::activateWindow would do nothing
-    // here: a window counts as active while its sheet has the focus.
-    if (QWidget* window = dialog->parentWidget();
-        window != nullptr && window->windowHandle() != nullptr)
-        window->windowHandle()->requestActivate();
+    widgetOf(sheet)->hide();
 }
 
 void QtApplication::beginAlertSheet(const std::string& title, const std::string& defaultButton,
