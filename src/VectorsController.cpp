@@ -177,7 +177,11 @@ void blankRun(VectorsController& tool)
 void drawEntered(platform::Diagram& diagram, const std::string& vectorName, const std::string& code)
 {
     const int number = vectorStore::entering();
-    const std::string label = vectorName.empty() ? "#" + std::to_string(number) : vectorName;
+    // Appended rather than "#" + std::to_string(...), which GCC 12 at -O3
+    // wrongly reports as an overlapping copy (-Wrestrict).
+    std::string label = vectorName;
+    if (label.empty())
+        label.append("#").append(std::to_string(number));
     if (vectorStore::components(number - 1)) {
         const vectorStore::Components tail = vectorStore::sumOfFirst(number - 1);
         const vectorStore::Components tip = vectorStore::sumOfFirst(number);
