@@ -3,6 +3,7 @@
 // in-memory fields named after their outlets.
 #pragma once
 
+#include "RowName.h"
 #include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
@@ -76,15 +77,5 @@ Journal readsThenWrites(const ButtonCase<Controller>& row)
         journal.push_back("write " + shown.field + "=" + shown.text);
     return journal;
 }
-
-// Names each instantiated row after its name column.
-struct RowName
-{
-    template <class Row>
-    std::string operator()(const testing::TestParamInfo<Row>& info) const
-    {
-        return info.param.name;
-    }
-};
 
 } // namespace test

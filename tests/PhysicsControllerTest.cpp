@@ -1,6 +1,7 @@
 // The launcher's actions against in-memory windows.
 #include "PhysicsController.h"
 
+#include "RowName.h"
 #include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, Awake, testing::Values(
     AwakeCase{"fluid",   &PhysicsController::awakeFluidPressure, {"front fluidWin"}},
     // The window must be up before the count panel is attached to it.
     AwakeCase{"vectors", &PhysicsController::awakeVectors,       {"front vectWin", "beginSheet countPanel on vectWin"}}),
-    [](const testing::TestParamInfo<AwakeCase>& row) { return std::string(row.param.name); });
+    test::RowName());
 // clang-format on
 
 } // namespace

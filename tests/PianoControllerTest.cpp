@@ -1,6 +1,7 @@
 // The inclined plane's analyze action against in-memory fields.
 #include "PianoController.h"
 
+#include "RowName.h"
 #include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Ramps, Analyze, testing::Values(
     AnalyzeCase{"ratio_in_float",      {"1", "123", "1", "2362"},      "0.00", "0.05", "2.99",          {"123.00", "1.00", "2362.00"}},
     // The arcsine runs in double: asinf would give 26.98.
     AnalyzeCase{"arcsine_in_double",   {"1", "157", "1", "346"},       "0.00", "0.45", "26.99",         {"157.00", "1.00", "346.00"}}),
-    [](const testing::TestParamInfo<AnalyzeCase>& row) { return std::string(row.param.name); });
+    test::RowName());
 // clang-format on
 
 TEST(AnalyzeOrder, reads_four_inputs_then_writes_eight_fields_in_order)

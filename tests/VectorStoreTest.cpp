@@ -1,5 +1,6 @@
 // The vector store: its slots and counters, and the resultant by direction
 // code, with the float and double steps that decide the printed digits.
+#include "RowName.h"
 #include "VectorsController.h"
 #include "platform/Numbers.h"
 
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace {
-
-// Table rows are named after their name field.
-template <class Case>
-std::string rowName(const testing::TestParamInfo<Case>& row)
-{
-    return row.param.name;
-}
 
 class VectorStore : public testing::Test
 {
@@ -118,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, Resultant, testing::Values(
                                                                                      "0.0000", "0.0000", "0.0000"},
     ResultantCase{"ten_vectors",              std::vector<vectorStore::Vector>(10, {1.5f, 0, "y +"}),
                                                                                      "0.0000", "15.0000", "15.0000"}),
-    rowName<ResultantCase>);
+    test::RowName());
 // clang-format on
 
 TEST_F(VectorStore, resultant_covers_the_declared_slots_only)
@@ -181,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, Declare, testing::Values(
     DeclareCase{"zero",          0,       0,       false},
     DeclareCase{"negative",      -3,      -3,      false},
     DeclareCase{"smallest_int",  INT_MIN, INT_MIN, false}),
-    rowName<DeclareCase>);
+    test::RowName());
 // clang-format on
 
 TEST_F(VectorStore, writes_nothing_for_a_running_number_without_a_slot)

@@ -4,6 +4,7 @@
 #include "VectorsController.h"
 
 #include "PhysicsController.h"
+#include "RowName.h"
 #include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Table rows are named after their name field.
-template <class Case>
-std::string rowName(const testing::TestParamInfo<Case>& row)
-{
-    return row.param.name;
-}
 
 struct VectorTool
 {
@@ -158,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, RefusedCount, testing::Values(
     CountCase{"not_a_number",  "abc",  0},
     CountCase{"empty",         "",     0},
     CountCase{"below_one",     "0.9",  0}),
-    rowName<CountCase>);
+    test::RowName());
 // clang-format on
 
 class AcceptedCount : public testing::TestWithParam<CountCase>
@@ -193,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, AcceptedCount, testing::Values(
     CountCase{"huge_is_cut",        "99999999999", 10},
     CountCase{"fraction_truncated", "3.7",   3},
     CountCase{"leading_blanks",     "  2 vectors", 2}),
-    rowName<CountCase>);
+    test::RowName());
 // clang-format on
 
 TEST(Confirm, reads_the_sheet_stores_and_appends_the_line_piece_by_piece)
@@ -424,7 +418,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, Shown, testing::Values(
     ShownCase{"magnitude_read_as_float", {{"0.00005", "0", "x +"}},        "0.0000", "0.0000", "0.0000", "R = 0.0000 at 0.00\u00b0 from +x"},
     ShownCase{"infinite_magnitude", {{"1e39", "0", "y +"}},                "0.0000", "inf", "inf",       "R = inf at 90.00\u00b0 from +x"},
     ShownCase{"not_a_number",      {{"1e39", "0", "++"}},                  "inf", "nan", "nan",          "R = nan, no direction"}),
-    rowName<ShownCase>);
+    test::RowName());
 // clang-format on
 
 TEST(Abort, ends_the_count_panel_then_hides_it_and_the_window_keeping_the_fields)
