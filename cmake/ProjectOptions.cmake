@@ -32,7 +32,8 @@ target_compile_definitions(physcalc_qt_options INTERFACE
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QT_NO_KEYWORDS)
 
-# Qt's code generators run only for the targets that use Qt.
+# moc runs only for the targets that use Qt; the forms are compiled by
+# qt_wrap_ui where they live.
 function(physcalc_use_qt_generators target)
-    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTOUIC ON)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
 endfunction()

@@ -1,7 +1,7 @@
 // Renders every window of PhysCalc to PNG, with a worked example typed into
 // each tool, for the README and for looking at a change. Run it through
 // scripts/screenshots, which picks the offscreen platform.
-#include "platform/qt/Interface.h"
+#include "Interface.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
     const QString directory = arguments.size() > 1 ? arguments.at(1) : QStringLiteral(".");
     QDir().mkpath(directory);
 
-    platform::qt::Interface interface;
+    app::Interface interface;
     QMainWindow& launcher = interface.launcher();
     launcher.show();
     save(&launcher, directory, "launcher.png");

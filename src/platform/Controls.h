@@ -1,20 +1,22 @@
 // The controls a controller talks to: fields, choice controls, windows, and the
 // application object that attaches panels to windows as sheets.
 //
-// PhysCalc is built in three layers:
+// PhysCalc is built in four layers, each a folder and a CMake target, every
+// dependency pointing down:
 //   - platform/ (this folder): these interfaces and the number rules
 //     (Numbers.h). Plain C++, no Qt.
-//   - the controllers (src/*Controller.h): one per window, holding non-owning
-//     outlet pointers to controls and one method per button.
-//   - platform/qt/: Qt adapters for these interfaces, the Designer forms, and
-//     Interface, which creates every window at start, sets every outlet and
-//     connects every button.
+//   - controllers/: one per window, holding non-owning outlet pointers to
+//     controls and one method per button. Plain C++, no Qt.
+//   - platform/qt/: Qt adapters for these interfaces, the drawings and the
+//     Designer forms. They know nothing of physics or of the controllers.
+//   - app/: Interface, which creates every window at start, sets every outlet
+//     and connects every button, and the application main.
 //
 // One press of the inclined plane's Analyze button: the QPushButton's clicked
-// signal calls PianoController::analyze; it reads four QLineEdits through
-// Field::floatValue (LineEditField adapts them), computes in float and double,
-// and writes eight fields through display(), which formats locale-independently
-// and calls Field::setStringValue.
+// signal, connected in app/Interface.cpp, calls PianoController::analyze; it
+// reads four QLineEdits through Field::floatValue (LineEditField adapts them),
+// computes in float and double, and writes eight fields through display(),
+// which formats locale-independently and calls Field::setStringValue.
 #pragma once
 
 #include <string>

@@ -3,8 +3,8 @@
 // check the order of reads, writes and sheet operations.
 #pragma once
 
-#include "platform/Controls.h"
-#include "platform/Diagram.h"
+#include "Controls.h"
+#include "Diagram.h"
 
 #include <map>
 #include <string>

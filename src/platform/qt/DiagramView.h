@@ -2,7 +2,7 @@
 // axes, with the legend below them.
 #pragma once
 
-#include "platform/Diagram.h"
+#include "Diagram.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ErrorController.h"
 
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 namespace {
 

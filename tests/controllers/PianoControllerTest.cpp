@@ -1,8 +1,8 @@
 // The inclined plane's analyze action against in-memory fields.
 #include "PianoController.h"
 
+#include "MemoryControls.h"
 #include "RowName.h"
-#include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
 

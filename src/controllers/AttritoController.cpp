@@ -1,6 +1,6 @@
 #include "AttritoController.h"
 
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 namespace {
 

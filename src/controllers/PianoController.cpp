@@ -1,6 +1,6 @@
 #include "PianoController.h"
 
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 #include <cmath>
 

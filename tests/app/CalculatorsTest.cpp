@@ -1,7 +1,7 @@
 // The four calculators' real windows on the offscreen platform: typed text,
 // clicked buttons and Return, read back from the fields a user sees.
 #include "ErrorController.h"
-#include "platform/qt/Interface.h"
+#include "Interface.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,14 +34,14 @@ private:
     static QLineEdit* field(QWidget* window, const QString& name);
     static void type(QLineEdit* edit, const QString& text);
 
-    platform::qt::Interface* interface = nullptr;
+    app::Interface* interface = nullptr;
 };
 
 void CalculatorsTest::init()
 {
     // The running mean outlives the windows; each test starts without one.
     runningMean::reset();
-    interface = new platform::qt::Interface;
+    interface = new app::Interface;
     interface->launcher().show();
     QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
 }

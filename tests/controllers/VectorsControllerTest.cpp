@@ -3,9 +3,9 @@
 // states.
 #include "VectorsController.h"
 
+#include "MemoryControls.h"
 #include "PhysicsController.h"
 #include "RowName.h"
-#include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "AttritoController.h"
 #include "ErrorController.h"
 #include "FluidController.h"
+#include "FormWindow.h"
 #include "MomentoController.h"
 #include "PhysicsController.h"
 #include "PianoController.h"
@@ -13,8 +14,11 @@
 #include "VectorsController.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
+
+class QMessageBox;
 
 namespace Ui {
 class LauncherWindow;
@@ -28,21 +32,7 @@ class NewVectorSheet;
 class FluidWindow;
 } // namespace Ui
 
-namespace platform::qt {
-
-// A window or sheet built from its Designer form.
-template <class Form, class Base = QWidget>
-class FormWindow : public Base
-{
-public:
-    FormWindow()
-        : Base(nullptr)
-    {
-        ui.setupUi(this);
-    }
-
-    Form ui;
-};
+namespace app {
 
 class Interface
 {
@@ -65,9 +55,9 @@ private:
     void connectVectors();
     void connectFluid();
 
-    QtApplication application;
-    CurrentApplication current{application};
-    Outlets outlets;
+    platform::qt::QtApplication application;
+    platform::CurrentApplication current{application};
+    platform::qt::Outlets outlets;
 
     PhysicsController physicsController;
     PianoController pianoController;
@@ -79,6 +69,7 @@ private:
 
     struct Windows;
     std::unique_ptr<Windows> windows;
+    QPointer<QMessageBox> about;
 };
 
-} // namespace platform::qt
+} // namespace app

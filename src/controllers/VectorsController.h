@@ -3,8 +3,8 @@
 // store that a run fills.
 #pragma once
 
-#include "platform/Controls.h"
-#include "platform/Diagram.h"
+#include "Controls.h"
+#include "Diagram.h"
 
 #include <optional>
 #include <string>

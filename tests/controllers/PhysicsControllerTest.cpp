@@ -1,8 +1,8 @@
 // The launcher's actions against in-memory windows.
 #include "PhysicsController.h"
 
+#include "MemoryControls.h"
 #include "RowName.h"
-#include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The launcher: brings each tool's window to the front.
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 class PhysicsController
 {

@@ -1,6 +1,6 @@
 #include "Interface.h"
 
-#include "ApplicationMain.h"
+#include "ApplicationIcon.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
@@ -14,7 +14,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace platform::qt {
+namespace app {
+
+using platform::Sender;
+using namespace platform::qt;
 
 struct Interface::Windows
 {
@@ -98,21 +101,24 @@ void Interface::connectLauncher()
                      [this] { showAbout(); });
 }
 
+// The box is built on first use and kept: its icon is drawn once, not once
+// per opening into Qt's pixmap cache.
 void Interface::showAbout()
 {
-    auto* about = new QMessageBox(&windows->launcher);
-    about->setObjectName(QStringLiteral("aboutBox"));
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->setWindowTitle(QStringLiteral("About PhysCalc"));
-    about->setIconPixmap(applicationIcon().pixmap(64, 64));
-    about->setTextFormat(Qt::RichText);
-    about->setText(QStringLiteral("<h3>PhysCalc %1</h3>"
-                                  "<p>A calculator for introductory physics: inclined plane, "
-                                  "measurement errors, friction, torque, vector sum and fluid "
-                                  "pressure.</p>"
-                                  "<p>Released under the MIT licence.</p>")
-                       .arg(QStringLiteral(PHYSCALC_VERSION)));
-    about->setStandardButtons(QMessageBox::Close);
+    if (about == nullptr) {
+        about = new QMessageBox(&windows->launcher);
+        about->setObjectName(QStringLiteral("aboutBox"));
+        about->setWindowTitle(QStringLiteral("About PhysCalc"));
+        about->setIconPixmap(applicationIcon().pixmap(64, 64));
+        about->setTextFormat(Qt::RichText);
+        about->setText(QStringLiteral("<h3>PhysCalc %1</h3>"
+                                      "<p>A calculator for introductory physics: inclined plane, "
+                                      "measurement errors, friction, torque, vector sum and fluid "
+                                      "pressure.</p>"
+                                      "<p>Released under the MIT licence.</p>")
+                           .arg(QStringLiteral(PHYSCALC_VERSION)));
+        about->setStandardButtons(QMessageBox::Close);
+    }
     about->open();
 }
 
@@ -247,4 +253,4 @@ void Interface::connectFluid()
     connectAction(ui.getPress2, c, &FluidController::getPress2);
 }
 
-} // namespace platform::qt
+} // namespace app

@@ -1,6 +1,6 @@
 #include "FluidController.h"
 
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 namespace {
 

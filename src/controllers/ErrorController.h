@@ -3,7 +3,7 @@
 // from an absolute one.
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 class ErrorController
 {

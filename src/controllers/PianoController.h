@@ -2,7 +2,7 @@
 // finds the ramp's angle.
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 class PianoController
 {

@@ -1,8 +1,8 @@
 // PhysCalc's entry point: the platform's application main does everything,
 // Qt's own command-line options included.
-#include "platform/qt/ApplicationMain.h"
+#include "ApplicationMain.h"
 
 int main(int argc, char* argv[])
 {
-    return platform::qt::applicationMain(argc, argv);
+    return app::applicationMain(argc, argv);
 }

@@ -1,10 +1,10 @@
 // The real windows on the offscreen platform: the launcher opens each tool,
 // the vector tool's count panel is a window-modal sheet, the inclined plane
 // computes from typed text, and every window can be used without a mouse.
-#include "platform/qt/Interface.h"
+#include "Interface.h"
 
-#include "platform/qt/ApplicationMain.h"
-#include "platform/qt/WindowHelpers.h"
+#include "ApplicationIcon.h"
+#include "WindowHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -85,12 +85,12 @@ private Q_SLOTS:
     void the_icon_is_built_in_at_every_window_size();
 
 private:
-    platform::qt::Interface* interface = nullptr;
+    app::Interface* interface = nullptr;
 };
 
 void InterfaceTest::init()
 {
-    interface = new platform::qt::Interface;
+    interface = new app::Interface;
     interface->launcher().show();
     QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
 }

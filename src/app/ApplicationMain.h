@@ -1,15 +1,10 @@
 // The application main: builds the interface and runs the event loop.
 #pragma once
 
-class QIcon;
-
-namespace platform::qt {
-
-// PhysCalc's icon, built into the program.
-QIcon applicationIcon();
+namespace app {
 
 // Takes the process's arguments unchanged, so Qt's own options (-platform,
 // -style, ...) work; PhysCalc reads none of its own.
 int applicationMain(int& argc, char** argv);
 
-} // namespace platform::qt
+} // namespace app

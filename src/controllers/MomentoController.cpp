@@ -1,6 +1,6 @@
 #include "MomentoController.h"
 
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // moment of a couple. Results carry the unit, as in "12.50 Nm".
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 class MomentoController
 {

@@ -2,7 +2,7 @@
 // static and for dynamic friction, each found from the other two.
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 class AttritoController
 {

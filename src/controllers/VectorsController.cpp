@@ -1,6 +1,6 @@
 #include "VectorsController.h"
 
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // The vector store: its slots and counters, and the resultant by direction
 // code, with the float and double steps that decide the printed digits.
+#include "Numbers.h"
 #include "RowName.h"
 #include "VectorsController.h"
-#include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The vector tool through the real windows on the offscreen platform: a whole
 // run from the launcher, the alert for a count below 1, and the vectors
 // window refusing input while a sheet is attached.
-#include "platform/qt/Interface.h"
-#include "platform/qt/WindowHelpers.h"
+#include "Interface.h"
+#include "WindowHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -58,14 +58,14 @@ private:
     void enter(const QString& name, const QString& magnitude, const QString& angle,
                const QString& code);
 
-    platform::qt::Interface* interface = nullptr;
+    app::Interface* interface = nullptr;
 };
 
 void VectorToolTest::init()
 {
     // The store outlives each test's windows.
     vectorStore::reset();
-    interface = new platform::qt::Interface;
+    interface = new app::Interface;
     interface->launcher().show();
     QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
 }

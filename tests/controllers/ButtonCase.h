@@ -3,8 +3,8 @@
 // in-memory fields named after their outlets.
 #pragma once
 
+#include "MemoryControls.h"
 #include "RowName.h"
-#include "platform/MemoryControls.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // its group. Results show six decimals.
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 class FluidController
 {
