@@ -76,83 +76,28 @@ bool overflows(const char* first, const char* last)
     return order + exponent >= 0;
 }
 
-struct Conversion
+// The digits of a finite value's magnitude, in fixed notation.
+std::string fixedDigits(double magnitude, int precision)
 {
-    bool leftAlign = false;
-    bool zeroPad = false;
-    char positiveSign = '\0';
-    std::size_t width = 0;
-    int precision = 6;
-};
-
-// Parses the part of a conversion after "%", up to and including the "f".
-std::optional<Conversion> parseConversion(std::string_view directive, std::size_t& length)
-{
-    Conversion conversion;
-    std::size_t i = 0;
-    for (; i < directive.size(); ++i) {
-        const char c = directive[i];
-        if (c == '-')
-            conversion.leftAlign = true;
-        else if (c == '0')
-            conversion.zeroPad = true;
-        else if (c == '+')
-            conversion.positiveSign = '+';
-        else if (c == ' ' && conversion.positiveSign != '+')
-            conversion.positiveSign = ' ';
-        else
-            break;
-    }
-    // Width and precision are capped so that a hostile format cannot ask for
-    // gigabytes.
-    constexpr std::size_t maxDigits = 4;
-    std::size_t digits = 0;
-    for (; i < directive.size() && isDigit(directive[i]) && digits < maxDigits; ++i, ++digits)
-        conversion.width = conversion.width * 10 + static_cast<std::size_t>(directive[i] - '0');
-    if (i < directive.size() && directive[i] == '.') {
-        ++i;
-        conversion.precision = 0;
-        digits = 0;
-        for (; i < directive.size() && isDigit(directive[i]) && digits < maxDigits; ++i, ++digits)
-            conversion.precision = conversion.precision * 10 + (directive[i] - '0');
-    }
-    if (i >= directive.size() || (directive[i] != 'f' && directive[i] != 'F'))
-        return std::nullopt;
-    length = i + 1;
-    return conversion;
+    // Enough room for the 309 integer digits of the largest double.
+    std::string digits(std::size_t{320} + static_cast<std::size_t>(precision), '\0');
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude,
+                                      std::chars_format::fixed, precision);
+    digits.resize(static_cast<std::size_t>(result.ptr - digits.data()));
+    return digits;
 }
 
-std::string formatFixed(const Conversion& conversion, double value)
+// The precision of a format "%f" or "%0.Nf" (the 0 is a flag that pads
+// nothing without a width); none for any other text.
+std::optional<int> precisionOf(std::string_view format)
 {
-    std::string body;
-    const bool finite = std::isfinite(value);
-    if (std::isnan(value)) {
-        // 0/0 yields a NaN with its sign bit set on x86; a sign on "nan" only
-        // puzzles a student.
-        body = "nan";
-    } else if (!finite) {
-        body = "inf";
-    } else {
-        // Enough room for the 309 integer digits of the largest double.
-        body.resize(std::size_t{320} + static_cast<std::size_t>(conversion.precision));
-        const auto result = std::to_chars(body.data(), body.data() + body.size(), std::fabs(value),
-                                          std::chars_format::fixed, conversion.precision);
-        body.resize(static_cast<std::size_t>(result.ptr - body.data()));
-    }
-
-    std::string sign;
-    if (!std::isnan(value) && std::signbit(value))
-        sign = "-";
-    else if (conversion.positiveSign != '\0')
-        sign = std::string(1, conversion.positiveSign);
-
-    const std::size_t length = sign.size() + body.size();
-    const std::size_t padding = conversion.width > length ? conversion.width - length : 0;
-    if (conversion.leftAlign)
-        return sign + body + std::string(padding, ' ');
-    if (conversion.zeroPad && finite)
-        return sign + std::string(padding, '0') + body;
-    return std::string(padding, ' ') + sign + body;
+    if (format == "%f")
+        return 6;
+    constexpr std::string_view prefix = "%0.";
+    if (format.size() != prefix.size() + 2 || !format.starts_with(prefix) || format.back() != 'f'
+        || !isDigit(format[prefix.size()]))
+        return std::nullopt;
+    return format[prefix.size()] - '0';
 }
 
 } // namespace
@@ -199,34 +144,17 @@ int readInt(std::string_view text)
 
 std::string stringWithFormat(std::string_view format, double value)
 {
-    std::string text;
-    bool converted = false;
-    std::size_t i = 0;
-    while (i < format.size()) {
-        const std::size_t percent = format.find('%', i);
-        text.append(format.substr(i, percent - i));
-        if (percent == std::string_view::npos)
-            break;
-        if (percent + 1 < format.size() && format[percent + 1] == '%') {
-            text.push_back('%');
-            i = percent + 2;
-            continue;
-        }
-        std::size_t length = 0;
-        const auto conversion =
-            converted ? std::nullopt : parseConversion(format.substr(percent + 1), length);
-        if (!conversion) {
-            // There is one value to format; a second or unknown conversion has
-            // nothing to read, so it stays as text.
-            text.push_back('%');
-            i = percent + 1;
-            continue;
-        }
-        text += formatFixed(*conversion, value);
-        converted = true;
-        i = percent + 1 + length;
-    }
-    return text;
+    const std::optional<int> precision = precisionOf(format);
+    if (!precision)
+        return std::string(format);
+    // 0/0 yields a NaN with its sign bit set on x86; a sign on "nan" only
+    // puzzles a student.
+    if (std::isnan(value))
+        return "nan";
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isinf(value))
+        return sign + "inf";
+    return sign + fixedDigits(std::fabs(value), *precision);
 }
 
 void display(Field& field, std::string_view format, float value)

@@ -24,11 +24,10 @@ float readFloat(std::string_view text);
 // value outside the 32-bit range reads as the nearest end of the range.
 int readInt(std::string_view text);
 
-// printf-style formatting of one double through a format holding one
-// conversion %[flags][width][.precision]f (flags "-", "+", " ", "0"), with "."
-// as decimal point whatever the locale. Every not-a-number shows as "nan"
-// without a sign. Text around the conversion is copied; "%%" is a percent sign.
-// A format holding any other conversion is copied as it stands.
+// printf-style formatting of one double through "%f" (six decimals) or
+// "%0.Nf" (N decimals, N from 0 to 9), the only formats the tools print with,
+// with "." as decimal point whatever the locale. Every not-a-number shows as
+// "nan" without a sign. Any other format is returned as it stands.
 std::string stringWithFormat(std::string_view format, double value);
 
 // Writes a float result into a field: widened to double, then formatted.

@@ -1,5 +1,5 @@
 // Reading numbers from text, formatting them, and converting angles.
-#include "platform/Numbers.h"
+#include "Numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -150,19 +150,11 @@ INSTANTIATE_TEST_SUITE_P(Values, Format, testing::Values(
     FormatCase{"%f", double{196.2f}, "196.199997"},
     FormatCase{"%f", double{9.81f}, "9.810000"},
     FormatCase{"%0.2f", double{3.4028235e38f}, "340282346638528859811704183484516925440.00"},
-    FormatCase{"%8.2f", 8.0, "    8.00"},
-    FormatCase{"%-8.2f|", 8.0, "8.00    |"},
-    FormatCase{"%08.2f", -8.0, "-0008.00"},
-    FormatCase{"%+.1f", 8.0, "+8.0"},
-    FormatCase{"% .1f", 8.0, " 8.0"},
-    FormatCase{"%.0f", 2.5, "2"},
-    FormatCase{"%08.2f", doubleInfinity, "     inf"},
-    FormatCase{"%0.2f Nm", 12.5, "12.50 Nm"},
-    FormatCase{"100%% = %.1f", 1.0, "100% = 1.0"},
-    // One value, one conversion: anything else is left as text rather than
-    // read from nowhere.
+    FormatCase{"%0.0f", 2.5, "2"},
+    // Only the tools' formats convert; anything else is left as text rather
+    // than read from nowhere.
     FormatCase{"%d", 8.0, "%d"},
-    FormatCase{"%0.2f %0.2f", 8.0, "8.00 %0.2f"},
+    FormatCase{"%0.2f %0.2f", 8.0, "%0.2f %0.2f"},
     FormatCase{"%s", 8.0, "%s"},
     FormatCase{"50%", 8.0, "50%"}));
 // clang-format on

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace platform::qt {
 
 namespace {
@@ -233,8 +235,13 @@ void styleFields(QWidget* window)
                       + sample->minimumSizeHint().width();
     for (QLineEdit* edit : edits) {
         edit->setMinimumWidth(width);
-        if (!edit->isReadOnly())
+        if (!edit->isReadOnly()) {
+            // Qt's own limit, 32767, lets a paste of megabytes live on in the
+            // undo history; no number or name needs more than this. A form
+            // may set a tighter limit of its own.
+            edit->setMaxLength(std::min(edit->maxLength(), maxInputLength));
             continue;
+        }
         QPalette palette = edit->palette();
         palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
         edit->setPalette(palette);

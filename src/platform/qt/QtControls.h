@@ -1,7 +1,7 @@
 // Qt adapters for the control interfaces, and Outlets, which owns them.
 #pragma once
 
-#include "platform/Controls.h"
+#include "Controls.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -138,10 +138,13 @@ void connectAction(QAction* menuEntry, Controller& controller, void (Controller:
 // Return in any of the fields presses the button.
 void pressOnReturn(std::initializer_list<QLineEdit*> edits, QAbstractButton* button);
 
+// The most characters an input field holds.
+inline constexpr int maxInputLength = 256;
+
 // Makes every line edit of the window wide enough for a number, and gives the
 // read-only ones, the results, the window's background instead of the input
 // background, so results and inputs are told apart at a glance in whatever
-// palette the desktop uses.
+// palette the desktop uses. Inputs hold at most maxInputLength characters.
 void styleFields(QWidget* window);
 
 } // namespace platform::qt
