@@ -1,6 +1,8 @@
 // Reading numbers from text, formatting them, and converting angles.
 #include "Numbers.h"
 
+#include "Text.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -207,3 +209,10 @@ TEST(Angles, conversions_run_in_double)
 }
 
 } // namespace
+
+TEST(Text, english_fills_each_placeholder_with_its_argument)
+{
+    const platform::Text text{PHYSCALC_TRANSLATE_NOOP("Test", "%2 of %1 at 100%, %3 kept"),
+                              {"10", "3"}};
+    EXPECT_EQ(platform::english(text), "3 of 10 at 100%, %3 kept");
+}
