@@ -1,0 +1,51 @@
+#include "TextPaneView.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace platform::qt {
+
+QString translated(const Text& text)
+{
+    QString result = QCoreApplication::translate(text.context, text.source);
+    for (const std::string& argument : text.arguments)
+        result = result.arg(QString::fromStdString(argument));
+    return result;
+}
+
+TextPaneView::TextPaneView(QWidget* hostWidget, const QString& name, const QString& spokenName)
+    : host(hostWidget)
+    , objectName(name)
+    , accessibleName(spokenName)
+{
+}
+
+void TextPaneView::show(const std::vector<Text>& lines)
+{
+    if (lines.empty() && edit == nullptr)
+        return;
+    if (edit == nullptr) {
+        edit = new QPlainTextEdit(host);
+        edit->setObjectName(objectName);
+        edit->setAccessibleName(accessibleName);
+        edit->setReadOnly(true);
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        edit->setTabChangesFocus(true);
+        if (host->layout() == nullptr)
+            new QVBoxLayout(host);
+        host->layout()->addWidget(edit);
+    }
+    QStringList texts;
+    for (const Text& line : lines)
+        texts.append(translated(line));
+    edit->setPlainText(texts.join(QLatin1Char('\n')));
+    edit->setVisible(!lines.empty());
+    // A screen reader hears what the press found out, not only the results.
+    QAccessibleTextUpdateEvent event(edit, 0, QString(), edit->toPlainText());
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace platform::qt

@@ -1,0 +1,39 @@
+// A window's notes or working on screen: lines of text made below Qt,
+// translated here, shown in a read-only, selectable pane that is built the
+// first time it has something to say.
+#pragma once
+
+#include "Text.h"
+
+#include <QPointer>
+#include <QString>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace platform::qt {
+
+// The text translated in its context, with its arguments filled in: numbers
+// keep the digits and the point the controller gave them.
+QString translated(const Text& text);
+
+class TextPaneView final : public TextPane
+{
+public:
+    // The pane goes into host's layout, which the form leaves empty; its
+    // object and accessible names are given here, the latter translated.
+    TextPaneView(QWidget* host, const QString& objectName, const QString& accessibleName);
+
+    void show(const std::vector<Text>& lines) override;
+
+    // Null until the first lines arrive.
+    QPlainTextEdit* view() const { return edit; }
+
+private:
+    QPointer<QWidget> host;
+    QString objectName;
+    QString accessibleName;
+    QPointer<QPlainTextEdit> edit;
+};
+
+} // namespace platform::qt
