@@ -1,11 +1,13 @@
 // Starts a program and reports, to the microsecond, how long after its start
-// the X server mapped its first top-level window, and its resident memory one
-// second later. Event-driven: it listens for the server's MapNotify on the
-// root window instead of polling.
+// the X server mapped its first top-level window, how long until the program
+// first drew into it, and its resident memory one second later. Event-driven:
+// it listens for the server's MapNotify on the root window, then for the
+// DAMAGE extension's first report on the mapped window, instead of polling.
 //
 // Usage: mapwait <program> [arguments...]   (DISPLAY names the server)
-// Prints: map_ms=<milliseconds> rss_kb=<kilobytes>
+// Prints: map_ms=<milliseconds> paint_ms=<milliseconds> rss_kb=<kilobytes>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -54,6 +56,10 @@ int main(int argc, char* argv[])
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr)
         fail("cannot open the X display", 0);
+    int damageEvent = 0;
+    int damageError = 0;
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError))
+        fail("the X server has no DAMAGE extension", 0);
     const Window root = DefaultRootWindow(display);
     // Every window mapped as a child of the root, i.e. every top-level window
     // of every client, is reported to us.
@@ -73,22 +79,31 @@ int main(int argc, char* argv[])
     const int connection = ConnectionNumber(display);
     const Clock::time_point deadline = start + std::chrono::seconds(30);
     Clock::time_point mapped;
+    Clock::time_point painted;
     bool seen = false;
-    while (!seen) {
-        while (!seen && XPending(display) > 0) {
+    bool drawn = false;
+    while (!drawn) {
+        while (!drawn && XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && !event.xmap.override_redirect) {
+            if (!seen && event.type == MapNotify && !event.xmap.override_redirect) {
                 mapped = Clock::now();
                 seen = true;
+                // The program paints only after it has seen the window
+                // exposed, which is after this map: no drawing is missed.
+                XDamageCreate(display, event.xmap.window, XDamageReportNonEmpty);
+                XFlush(display);
+            } else if (seen && event.type == damageEvent + XDamageNotify) {
+                painted = Clock::now();
+                drawn = true;
             }
         }
-        if (seen)
+        if (drawn)
             break;
         if (waitpid(child, nullptr, WNOHANG) == child)
             fail("the program ended before it mapped a window", 0);
         if (Clock::now() > deadline)
-            fail("no window was mapped within 30 seconds", child);
+            fail("no window was mapped and drawn within 30 seconds", child);
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(connection, &readable);
@@ -103,7 +118,8 @@ int main(int argc, char* argv[])
     waitpid(child, nullptr, 0);
     XCloseDisplay(display);
 
-    const double milliseconds = std::chrono::duration<double, std::milli>(mapped - start).count();
-    std::printf("map_ms=%.3f rss_kb=%ld\n", milliseconds, rss);
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    std::printf("map_ms=%.3f paint_ms=%.3f rss_kb=%ld\n", Milliseconds(mapped - start).count(),
+                Milliseconds(painted - start).count(), rss);
     return 0;
 }

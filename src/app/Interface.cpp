@@ -19,9 +19,13 @@ namespace app {
 using platform::Sender;
 using namespace platform::qt;
 
+struct Interface::Launcher
+{
+    FormWindow<Ui::LauncherWindow, QMainWindow> window;
+};
+
 struct Interface::Windows
 {
-    FormWindow<Ui::LauncherWindow, QMainWindow> launcher;
     FormWindow<Ui::PianoWindow> piano;
     FormWindow<Ui::ErrorWindow> errors;
     FormWindow<Ui::AttritoWindow> friction;
@@ -34,9 +38,41 @@ struct Interface::Windows
     FormWindow<Ui::NewVectorSheet, SheetDialog>* newVectorSheet = nullptr;
 };
 
-Interface::Interface()
-    : windows(std::make_unique<Windows>())
+Interface::Interface(Start start)
+    : launcherForm(std::make_unique<Launcher>())
 {
+    connectLauncher();
+    if (start == Start::AllAtOnce) {
+        buildTools();
+        return;
+    }
+    // The tools are built in the event-loop turn after the launcher's first
+    // paint, so the launcher shows as soon as a bare window would. Whatever
+    // the launcher triggers before then builds them first (ensureTools).
+    launcherForm->window.installEventFilter(&firstPaintWatch);
+    firstPaintWatch.onFirstPaint = [this] {
+        QMetaObject::invokeMethod(
+            &launcherForm->window, [this] { buildTools(); }, Qt::QueuedConnection);
+    };
+}
+
+Interface::~Interface() = default;
+
+QMainWindow& Interface::launcher()
+{
+    return launcherForm->window;
+}
+
+bool Interface::toolsBuilt() const
+{
+    return windows != nullptr;
+}
+
+void Interface::buildTools()
+{
+    if (windows)
+        return;
+    windows = std::make_unique<Windows>();
     windows->countPanel = new FormWindow<Ui::CountPanel, SheetDialog>;
     windows->countPanel->setParent(&windows->vectors, windows->countPanel->windowFlags());
     windows->newVectorSheet = new FormWindow<Ui::NewVectorSheet, SheetDialog>;
@@ -52,7 +88,7 @@ Interface::Interface()
         styleFields(tool);
     }
 
-    connectLauncher();
+    setLauncherOutlets();
     connectPiano();
     connectErrori();
     connectAttrito();
@@ -61,14 +97,16 @@ Interface::Interface()
     connectFluid();
 }
 
-Interface::~Interface() = default;
-
-QMainWindow& Interface::launcher()
+bool Interface::FirstPaintWatch::eventFilter(QObject* watched, QEvent* event)
 {
-    return windows->launcher;
+    if (event->type() == QEvent::Paint && onFirstPaint) {
+        watched->removeEventFilter(this);
+        std::exchange(onFirstPaint, nullptr)();
+    }
+    return false;
 }
 
-void Interface::connectLauncher()
+void Interface::setLauncherOutlets()
 {
     PhysicsController& c = physicsController;
     c.pianoWin = outlets.window(&windows->piano);
@@ -78,8 +116,12 @@ void Interface::connectLauncher()
     c.numberOfVectors = outlets.window(windows->countPanel);
     c.vectWin = outlets.window(&windows->vectors);
     c.fluidWin = outlets.window(&windows->fluid);
+}
 
-    const Ui::LauncherWindow& ui = windows->launcher.ui;
+void Interface::connectLauncher()
+{
+    PhysicsController& c = physicsController;
+    const Ui::LauncherWindow& ui = launcherForm->window.ui;
     // Each tool has a button and a menu entry that do the same.
     using Action = void (PhysicsController::*)(Sender);
     const std::tuple<QAbstractButton*, QAction*, Action> entries[] = {
@@ -92,12 +134,20 @@ void Interface::connectLauncher()
          &PhysicsController::awakeFluidPressure},
     };
     for (const auto& [button, menuEntry, action] : entries) {
-        connectAction(button, c, action);
-        connectAction(menuEntry, c, action);
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [this, &c, action, sender = button] {
+                             buildTools();
+                             (c.*action)(sender);
+                         });
+        QObject::connect(menuEntry, &QAction::triggered, menuEntry,
+                         [this, &c, action, sender = menuEntry] {
+                             buildTools();
+                             (c.*action)(sender);
+                         });
     }
     QObject::connect(ui.quitAction, &QAction::triggered, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QObject::connect(ui.aboutAction, &QAction::triggered, &windows->launcher,
+    QObject::connect(ui.aboutAction, &QAction::triggered, &launcherForm->window,
                      [this] { showAbout(); });
 }
 
@@ -106,7 +156,7 @@ void Interface::connectLauncher()
 void Interface::showAbout()
 {
     if (about == nullptr) {
-        about = new QMessageBox(&windows->launcher);
+        about = new QMessageBox(&launcherForm->window);
         about->setObjectName(QStringLiteral("aboutBox"));
         about->setWindowTitle(QStringLiteral("About PhysCalc"));
         about->setIconPixmap(applicationIcon().pixmap(64, 64));

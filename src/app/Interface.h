@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QMessageBox;
@@ -37,16 +38,29 @@ namespace app {
 class Interface
 {
 public:
-    Interface();
+    enum class Start {
+        // Every window is built before the constructor returns.
+        AllAtOnce,
+        // The launcher first; the tools right after its first paint, or
+        // before anything the launcher triggers, whichever comes first.
+        LauncherFirst
+    };
+
+    explicit Interface(Start start = Start::AllAtOnce);
     ~Interface();
 
     Interface(const Interface&) = delete;
     Interface& operator=(const Interface&) = delete;
 
     QMainWindow& launcher();
+    bool toolsBuilt() const;
 
 private:
+    // Builds every tool window and sheet, sets every outlet and connects
+    // every button; does nothing the second time.
+    void buildTools();
     void connectLauncher();
+    void setLauncherOutlets();
     void showAbout();
     void connectPiano();
     void connectErrori();
@@ -67,6 +81,15 @@ private:
     VectorsController vectorsController;
     FluidController fluidController;
 
+    struct FirstPaintWatch : QObject
+    {
+        bool eventFilter(QObject* watched, QEvent* event) override;
+        std::function<void()> onFirstPaint;
+    };
+
+    struct Launcher;
+    std::unique_ptr<Launcher> launcherForm;
+    FirstPaintWatch firstPaintWatch;
     struct Windows;
     std::unique_ptr<Windows> windows;
     QPointer<QMessageBox> about;
