@@ -83,6 +83,9 @@ private Q_SLOTS:
     void window_titles_are_unique();
     void about_names_the_version_and_licence();
     void the_icon_is_built_in_at_every_window_size();
+    void about_opened_again_reuses_its_box_and_icon();
+    void inputs_cut_a_long_paste_at_their_limit_data();
+    void inputs_cut_a_long_paste_at_their_limit();
 
 private:
     app::Interface* interface = nullptr;
@@ -446,6 +449,50 @@ void InterfaceTest::the_icon_is_built_in_at_every_window_size()
         QVERIFY2(image.pixelColor(size / 2, size / 2).alpha() > 0,
                  qPrintable(QString::number(size)));
     }
+}
+
+void InterfaceTest::about_opened_again_reuses_its_box_and_icon()
+{
+    QAction* aboutAction = find<QAction>(&interface->launcher(), "aboutAction");
+    aboutAction->trigger();
+    auto* first = find<QMessageBox>(&interface->launcher(), "aboutBox");
+    const qint64 icon = first->iconPixmap().cacheKey();
+    first->close();
+    aboutAction->trigger();
+    QCOMPARE(interface->launcher().findChildren<QMessageBox*>().size(), 1);
+    QCOMPARE(find<QMessageBox>(&interface->launcher(), "aboutBox"), first);
+    QCOMPARE(first->iconPixmap().cacheKey(), icon);
+}
+
+void InterfaceTest::inputs_cut_a_long_paste_at_their_limit_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("weight") << "pianoWin"
+                            << "weight" << 256;
+    QTest::newRow("value to the mean") << "errWin"
+                                       << "valToMedia" << 256;
+    QTest::newRow("vector magnitude") << "newVectWin"
+                                      << "power" << 256;
+    QTest::newRow("vector name") << "newVectWin"
+                                 << "name" << 64;
+}
+
+void InterfaceTest::inputs_cut_a_long_paste_at_their_limit()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(int, limit);
+    QWidget* sheet = nullptr;
+    for (QWidget* candidate : allWindows()) {
+        if (candidate->objectName() == window)
+            sheet = candidate;
+    }
+    QVERIFY(sheet != nullptr);
+    auto* edit = find<QLineEdit>(sheet, qPrintable(field));
+    edit->setText(QString(100'000, QLatin1Char('7')));
+    QCOMPARE(edit->text().size(), limit);
 }
 
 } // namespace
