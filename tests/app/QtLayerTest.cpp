@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,12 +45,16 @@ QWidget* windowNamed(const QString& name)
     return topLevel(name);
 }
 
-// Runs the event loop until the program is told to quit, or for at most two
-// seconds; true when it was told to quit.
+// Runs the program's event loop, as main does, until the program is told to
+// quit, or for at most two seconds; true when it was told to quit. The
+// time-out dies with the call, so it cannot end a later test's loop.
 bool quitsWhile(const std::function<void()>& userAction)
 {
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    giveUp.start(2000);
     QTimer::singleShot(0, qApp, userAction);
-    QTimer::singleShot(2000, qApp, [] { QCoreApplication::exit(1); });
     return QApplication::exec() == 0;
 }
 
