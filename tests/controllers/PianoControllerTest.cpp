@@ -90,9 +90,9 @@ INSTANTIATE_TEST_SUITE_P(Ramps, Analyze, testing::Values(
     AnalyzeCase{"negative_weight_zero_length", {"-10", "3", "4", "0"}, "-inf", "-inf", "nan",           {"3.00", "4.00", "0.00"}},
     AnalyzeCase{"height_above_length", {"10", "6", "4", "5"},          "8.00", "12.00", "nan",          {"6.00", "4.00", "5.00"}},
     AnalyzeCase{"text_after_numbers",  {" 2.5 N", "3m", "4 m", "5abc"}, "2.00", "1.50", "36.87",        {"3.00", "4.00", "5.00"}},
-    // W × h is rounded to float before the division: 0.035000001 shows
-    // 0.04, where a double product would give 0.034999999 and 0.03.
-    AnalyzeCase{"product_rounded_to_float", {"0.1", "0.7", "0.7", "2"}, "0.04", "0.04", "20.49",        {"0.70", "0.70", "2.00"}},
+    // W × h is rounded to float before the division: kept in double through
+    // the division, with one rounding at the end, both components show 0.05.
+    AnalyzeCase{"product_rounded_to_float", {"0.1", "3.3", "3.3", "6"}, "0.06", "0.06", "33.37",        {"3.30", "3.30", "6.00"}},
     // The product comes first: W × (h / l) would show 0.08.
     AnalyzeCase{"product_before_division", {"0.1", "2.1", "2.1", "2.8"}, "0.07", "0.07", "48.59",      {"2.10", "2.10", "2.80"}},
     // The angle is rounded to float before it is shown: 8.825000194 in
@@ -100,8 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Ramps, Analyze, testing::Values(
     AnalyzeCase{"angle_rounded_to_float", {"1", "110", "1", "717"},   "0.00", "0.15", "8.82",          {"110.00", "1.00", "717.00"}},
     // The ratio is a float quotient: h/l in double would give 2.98.
     AnalyzeCase{"ratio_in_float",      {"1", "123", "1", "2362"},      "0.00", "0.05", "2.99",          {"123.00", "1.00", "2362.00"}},
-    // The arcsine runs in double: asinf would give 26.98.
-    AnalyzeCase{"arcsine_in_double",   {"1", "157", "1", "346"},       "0.00", "0.45", "26.99",         {"157.00", "1.00", "346.00"}}),
+    // The arcsine runs in double: asinf would give 50.84.
+    AnalyzeCase{"arcsine_in_double",   {"1", "176", "1", "227"},       "0.00", "0.78", "50.83",         {"176.00", "1.00", "227.00"}}),
     test::RowName());
 // clang-format on
 
