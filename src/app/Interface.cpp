@@ -12,6 +12,7 @@
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 
 namespace app {
@@ -138,8 +139,17 @@ void Interface::connectPiano()
     c.labPara = outlets.field(ui.labPara);
     c.lenght = outlets.field(ui.lenght);
     c.weight = outlets.field(ui.weight);
+    c.slopeWeight = outlets.field(ui.slopeWeight);
+    c.slopeMass = outlets.field(ui.slopeMass);
+    c.slopeAngle = outlets.field(ui.slopeAngle);
+    c.slopeW = outlets.field(ui.slopeW);
+    c.slopeOrto = outlets.field(ui.slopeOrto);
+    c.slopePara = outlets.field(ui.slopePara);
+    c.rampDrawing = ui.rampDrawing;
     connectAction(ui.analyze, c, &PianoController::analyze);
+    connectAction(ui.analyzeSlope, c, &PianoController::analyzeSlope);
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
+    pressOnReturn({ui.slopeWeight, ui.slopeMass, ui.slopeAngle}, ui.analyzeSlope);
 }
 
 void Interface::connectErrori()
@@ -183,6 +193,10 @@ void Interface::connectAttrito()
     connectAction(ui.getFpFromStat, c, &AttritoController::getFpFromStat);
     connectAction(ui.getKas, c, &AttritoController::getKas);
     connectAction(ui.getKd, c, &AttritoController::getKd);
+    c.mass = outlets.field(ui.mass);
+    c.blockDrawing = ui.blockDrawing;
+    connectAction(ui.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
+    connectAction(ui.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
 }
 
 void Interface::connectMomento()
@@ -198,6 +212,7 @@ void Interface::connectMomento()
     c.rx2 = outlets.field(ui.rx2);
     connectAction(ui.getSimple, c, &MomentoController::getSimple);
     connectAction(ui.getDouble, c, &MomentoController::getDouble);
+    c.leverDrawing = ui.leverDrawing;
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
 }
@@ -251,6 +266,14 @@ void Interface::connectFluid()
     connectAction(ui.getDens, c, &FluidController::getDens);
     connectAction(ui.getH, c, &FluidController::getH);
     connectAction(ui.getPress2, c, &FluidController::getPress2);
+    c.press1Units = outlets.field(ui.press1Units);
+    c.press2Gauge = outlets.field(ui.press2Gauge);
+    c.press2Absolute = outlets.field(ui.press2Absolute);
+    c.densPreset = outlets.choice(ui.densPreset);
+    c.columnDrawing = ui.columnDrawing;
+    // Choosing a liquid fills the density, which stays editable.
+    QObject::connect(ui.densPreset, &QComboBox::activated, ui.densPreset,
+                     [&c, box = ui.densPreset] { c.getPreset(box); });
 }
 
 } // namespace app
