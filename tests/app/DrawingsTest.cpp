@@ -1,0 +1,346 @@
+// The tools' drawings and textbook inputs in the real windows on the offscreen
+// platform: each drawing rendered under a light and a dark palette and its
+// colours measured against its background, what a drawing must and must not
+// show, and the new fields and buttons wired to their results.
+#include "DrawingView.h"
+#include "Interface.h"
+#include "Painting.h"
+#include "WindowHelpers.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTest>
+
+namespace {
+
+using test::find;
+
+// Colours of typical light and dark desktop themes; the dark one's
+// highlight is dim against its window, as many dark themes' are.
+QPalette themed(bool dark)
+{
+    QPalette palette;
+    const QColor window = dark ? QColor(0x2a, 0x2e, 0x32) : QColor(0xef, 0xef, 0xef);
+    const QColor text = dark ? QColor(0xfc, 0xfc, 0xfc) : QColor(Qt::black);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, dark ? QColor(0x1b, 0x1e, 0x20) : QColor(Qt::white));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight,
+                     dark ? QColor(0x1d, 0x54, 0x7d) : QColor(0x30, 0x8c, 0xc6));
+    palette.setColor(QPalette::LinkVisited, dark ? QColor(0x9b, 0x59, 0xb6) : QColor(Qt::magenta));
+    palette.setColor(QPalette::PlaceholderText,
+                     dark ? QColor(0x70, 0x70, 0x70) : QColor(0xa0, 0xa0, 0xa0));
+    palette.setColor(QPalette::Mid, dark ? QColor(0x40, 0x40, 0x40) : QColor(0xb8, 0xb8, 0xb8));
+    return palette;
+}
+
+// Whether the colour lies between the background and the other colour: an
+// antialiased edge of a stroke in that colour.
+bool blendOf(QRgb colour, QRgb background, QRgb other)
+{
+    const int channels[3][3] = {{qRed(colour), qRed(background), qRed(other)},
+                                {qGreen(colour), qGreen(background), qGreen(other)},
+                                {qBlue(colour), qBlue(background), qBlue(other)}};
+    double share = -1.0;
+    for (const auto& c : channels) {
+        const int span = c[2] - c[1];
+        if (std::abs(span) < 8) {
+            if (std::abs(c[0] - c[1]) > 8)
+                return false;
+            continue;
+        }
+        const double t = double(c[0] - c[1]) / span;
+        if (t < -0.05 || t > 1.0)
+            return false;
+        if (share >= 0.0 && std::abs(t - share) > 0.12)
+            return false;
+        share = t;
+    }
+    return true;
+}
+
+class DrawingsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void drawing_strokes_and_labels_stand_out_in_light_and_dark_data();
+    void drawing_strokes_and_labels_stand_out_in_light_and_dark();
+    void an_impossible_ramp_draws_no_triangle_and_says_why();
+    void the_turn_arrow_flips_with_the_sign_of_the_moment();
+    void new_inputs_are_wired_to_their_results_data();
+    void new_inputs_are_wired_to_their_results();
+    void choosing_a_liquid_fills_the_density_and_leaves_it_editable();
+
+private:
+    QWidget* open(const QString& window);
+    void run(QWidget* window, const QStringList& steps);
+
+    app::Interface* interface = nullptr;
+};
+
+void DrawingsTest::init()
+{
+    interface = new app::Interface;
+    interface->launcher().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
+}
+
+void DrawingsTest::cleanup()
+{
+    delete interface;
+    interface = nullptr;
+}
+
+QWidget* DrawingsTest::open(const QString& window)
+{
+    static const QHash<QString, QString> entries{
+        {QStringLiteral("pianoWin"), QStringLiteral("awakePiano")},
+        {QStringLiteral("attrWin"), QStringLiteral("awakeAttrito")},
+        {QStringLiteral("momWin"), QStringLiteral("awakeMomento")},
+        {QStringLiteral("fluidWin"), QStringLiteral("awakeFluidPressure")},
+        {QStringLiteral("vectWin"), QStringLiteral("awakeVectors")},
+    };
+    find<QAbstractButton>(&interface->launcher(), qPrintable(entries.value(window)))->click();
+    QWidget* tool = test::topLevel(window);
+    if (tool == nullptr)
+        qFatal("there is no window %s", qPrintable(window));
+    if (!QTest::qWaitForWindowExposed(tool))
+        qWarning("%s was not exposed", qPrintable(window));
+    return tool;
+}
+
+// "field=text" types into a line edit of the window or of one of its sheets,
+// "where=code" chooses a direction, "^field" presses Return in the field, and
+// any other step clicks the button of that name.
+void DrawingsTest::run(QWidget* window, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const qsizetype equals = step.indexOf(QLatin1Char('='));
+        if (step.startsWith(QLatin1Char('^'))) {
+            QTest::keyClick(find<QLineEdit>(window, qPrintable(step.mid(1))), Qt::Key_Return);
+        } else if (equals < 0) {
+            find<QAbstractButton>(window, qPrintable(step))->click();
+        } else if (step.startsWith(QStringLiteral("where="))) {
+            auto* where = find<QComboBox>(window, "where");
+            where->setCurrentIndex(where->findText(step.mid(equals + 1)));
+        } else {
+            auto* edit = find<QLineEdit>(window, qPrintable(step.left(equals)));
+            edit->clear();
+            QTest::keyClicks(edit, step.mid(equals + 1));
+        }
+    }
+}
+
+using Steps = QStringList;
+
+void DrawingsTest::drawing_strokes_and_labels_stand_out_in_light_and_dark_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<bool>("dark");
+    const auto t = [](const char* text) { return QString::fromUtf8(text); };
+    const struct
+    {
+        const char* name;
+        const char* window;
+        Steps steps;
+        const char* drawing;
+    } rows[] = {
+        {"ramp from sides",
+         "pianoWin",
+         {t("weight=10"), t("height=3"), t("base=4"), t("lenght=5"), t("analyze")},
+         "rampDrawing"},
+        {"ramp at an angle",
+         "pianoWin",
+         {t("slopeWeight=50"), t("slopeAngle=30"), t("analyzeSlope")},
+         "rampDrawing"},
+        {"friction block",
+         "attrWin",
+         {t("kas=0.5"), t("fpOfstat=40"), t("getF1d")},
+         "blockDrawing"},
+        {"lever",
+         "momWin",
+         {t("power1=10"), t("dist=2"), t("alpha=30"), t("getSimple")},
+         "leverDrawing"},
+        {"couple", "momWin", {t("power2=5"), t("b=0.5"), t("getDouble")}, "leverDrawing"},
+        {"liquid column",
+         "fluidWin",
+         {t("dens=1025"), t("profond=10"), t("getPress2")},
+         "columnDrawing"},
+        {"vectors",
+         "vectWin",
+         {t("numberOfVectors=2"), t("declareVectorsNumber"), t("name=A"), t("power=10"),
+          t("angle=30"), t("where=++"), t("confirm"), t("name=B"), t("power=1"), t("angle=0"),
+          t("where=y -"), t("confirm")},
+         "diagram"},
+    };
+    for (const auto& row : rows) {
+        for (const bool dark : {false, true}) {
+            QTest::addRow("%s, %s", row.name, dark ? "dark" : "light")
+                << t(row.window) << row.steps << t(row.drawing) << dark;
+        }
+    }
+}
+
+// Every colour painted on more than a few pixels, other than the background
+// and the antialiased edges between it and a stronger colour, is a stroke or
+// a label: each must reach the 4.5:1 asked of text.
+void DrawingsTest::drawing_strokes_and_labels_stand_out_in_light_and_dark()
+{
+    QFETCH(QString, window);
+    QFETCH(Steps, steps);
+    QFETCH(QString, drawing);
+    QFETCH(bool, dark);
+    QWidget* tool = open(window);
+    tool->setPalette(themed(dark));
+    run(tool, steps);
+    QWidget* picture = find<QWidget>(tool, qPrintable(drawing));
+    QVERIFY(!picture->accessibleDescription().isEmpty());
+
+    const QImage image = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    const int frequent = std::max(12, static_cast<int>(image.width() * image.height() / 4000));
+    QList<QRgb> painted;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.key() != background && it.value() >= frequent)
+            painted.append(it.key());
+    }
+    const auto ratio = [background](QRgb colour) {
+        return platform::qt::contrast(QColor(colour), QColor(background));
+    };
+    int strokes = 0;
+    for (const QRgb colour : painted) {
+        const bool edge = std::any_of(painted.begin(), painted.end(), [&](QRgb other) {
+            return ratio(other) > ratio(colour) && blendOf(colour, background, other);
+        });
+        if (edge)
+            continue;
+        ++strokes;
+        QVERIFY2(ratio(colour) >= 4.5,
+                 qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                .arg(QColor(colour).name(), QColor(background).name())
+                                .arg(ratio(colour), 0, 'f', 2)));
+    }
+    QVERIFY2(strokes >= 2, "the drawing shows too little");
+}
+
+void DrawingsTest::an_impossible_ramp_draws_no_triangle_and_says_why()
+{
+    QWidget* piano = open(QStringLiteral("pianoWin"));
+    auto* drawing = find<platform::qt::DrawingView>(piano, "rampDrawing");
+    run(piano, {QStringLiteral("weight=10"), QStringLiteral("height=3"), QStringLiteral("base=4"),
+                QStringLiteral("lenght=5"), QStringLiteral("analyze")});
+    QVERIFY(drawing->strokeCount() > 0);
+    const QImage drawn = drawing->grab().toImage();
+
+    run(piano, {QStringLiteral("height=6"), QStringLiteral("analyze")});
+    QCOMPARE(drawing->strokeCount(), 0);
+    QVERIFY(drawing->grab().toImage() != drawn);
+    QVERIFY2(drawing->accessibleDescription().startsWith(QStringLiteral("No ramp drawn")),
+             qPrintable(drawing->accessibleDescription()));
+}
+
+void DrawingsTest::the_turn_arrow_flips_with_the_sign_of_the_moment()
+{
+    QWidget* torque = open(QStringLiteral("momWin"));
+    QWidget* drawing = find<QWidget>(torque, "leverDrawing");
+    run(torque, {QStringLiteral("power1=10"), QStringLiteral("dist=2"), QStringLiteral("alpha=90"),
+                 QStringLiteral("getSimple")});
+    const QImage upwards = drawing->grab().toImage();
+    QVERIFY(drawing->accessibleDescription().contains(QStringLiteral("counter-clockwise")));
+
+    run(torque, {QStringLiteral("alpha=270"), QStringLiteral("getSimple")});
+    const QImage downwards = drawing->grab().toImage();
+    QVERIFY(drawing->accessibleDescription().contains(QStringLiteral("turning clockwise")));
+    // Upside down, the clockwise picture is the counter-clockwise one but
+    // for its labels: compare the lower halves, where the labels differ least.
+    QVERIFY(upwards != downwards);
+    QCOMPARE(find<QLineEdit>(torque, "rx1")->text(), QStringLiteral("-20.00 Nm"));
+}
+
+void DrawingsTest::new_inputs_are_wired_to_their_results_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("shown");
+    const auto t = [](const char* text) { return QString::fromUtf8(text); };
+    QTest::newRow("slope button") << t(
+        "pianoWin") << Steps{t("slopeWeight=50"), t("slopeAngle=30"), t("analyzeSlope")}
+                                  << t("slopeOrto") << t("43.30");
+    QTest::newRow("return in the angle")
+        << t("pianoWin") << Steps{t("slopeWeight=50"), t("slopeAngle=30"), t("^slopeAngle")}
+        << t("slopePara") << t("25.00");
+    QTest::newRow("mass on the slope")
+        << t("pianoWin") << Steps{t("slopeMass=12"), t("slopeAngle=30"), t("^slopeMass")}
+        << t("slopeW") << t("117.72");
+    QTest::newRow("mass to static N") << t("attrWin") << Steps{t("mass=12"), t("getFpFromMassStat")}
+                                      << t("fpOfstat") << t("117.72");
+    QTest::newRow("mass to dynamic N")
+        << t("attrWin") << Steps{t("mass=12"), t("getFpFromMassDinam")} << t("fpOfDinam")
+        << t("117.72");
+    QTest::newRow("surface pressure units")
+        << t("fluidWin") << Steps{t("forza=100"), t("area=4"), t("getPress1")} << t("press1Units")
+        << t("0.02500 kPa = 0.0002500 bar = 0.0002467 atm");
+    QTest::newRow("diver gauge") << t("fluidWin")
+                                 << Steps{t("dens=1025"), t("profond=10"), t("getPress2")}
+                                 << t("press2Gauge") << t("100.6 kPa = 1.006 bar = 0.9924 atm");
+    QTest::newRow("diver absolute")
+        << t("fluidWin") << Steps{t("dens=1025"), t("profond=10"), t("getPress2")}
+        << t("press2Absolute") << t("201.9 kPa = 2.019 bar = 1.992 atm");
+}
+
+void DrawingsTest::new_inputs_are_wired_to_their_results()
+{
+    QFETCH(QString, window);
+    QFETCH(Steps, steps);
+    QFETCH(QString, result);
+    QFETCH(QString, shown);
+    QWidget* tool = open(window);
+    run(tool, steps);
+    auto* field = find<QLineEdit>(tool, qPrintable(result));
+    QCOMPARE(field->text(), shown);
+    // A value the tool found is read-only, unless it is also an input.
+    QCOMPARE(field->isReadOnly(), !result.startsWith(QStringLiteral("fpOf")));
+}
+
+void DrawingsTest::choosing_a_liquid_fills_the_density_and_leaves_it_editable()
+{
+    QWidget* fluid = open(QStringLiteral("fluidWin"));
+    auto* liquids = find<QComboBox>(fluid, "densPreset");
+    auto* density = find<QLineEdit>(fluid, "dens");
+    run(fluid, {QStringLiteral("dens=998")});
+    liquids->setFocus();
+    QTest::keyClick(liquids, Qt::Key_Down); // fresh water
+    QTest::keyClick(liquids, Qt::Key_Down); // sea water
+    QCOMPARE(density->text(), QStringLiteral("1025"));
+    QVERIFY(!density->isReadOnly());
+    run(fluid, {QStringLiteral("profond=10"), QStringLiteral("getPress2")});
+    QCOMPARE(find<QLineEdit>(fluid, "press2")->text(), QStringLiteral("100552.500000"));
+}
+
+} // namespace
+
+QTEST_MAIN(DrawingsTest)
+#include "DrawingsTest.moc"
