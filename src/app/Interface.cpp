@@ -1,6 +1,7 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "TextPaneView.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
@@ -237,6 +238,10 @@ void Interface::connectVectors()
     c.rx = outlets.field(window.rx);
     c.ry = outlets.field(window.ry);
     c.diagram = window.diagram;
+    componentTable = std::make_unique<TextPaneView>(
+        window.componentsHost, QStringLiteral("componentTable"),
+        QCoreApplication::translate("Vectors", "Components of each vector"));
+    c.componentTable = componentTable.get();
 
     connectAction(countPanel.declareVectorsNumber, c, &VectorsController::declareVectorsNumber);
     connectAction(countPanel.abort, c, &VectorsController::abort);

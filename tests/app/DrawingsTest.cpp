@@ -2,6 +2,7 @@
 // platform: each drawing rendered under a light and a dark palette and its
 // colours measured against its background, what a drawing must and must not
 // show, and the new fields and buttons wired to their results.
+#include "DiagramView.h"
 #include "DrawingView.h"
 #include "Interface.h"
 #include "Painting.h"
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void new_inputs_are_wired_to_their_results_data();
     void new_inputs_are_wired_to_their_results();
     void choosing_a_liquid_fills_the_density_and_leaves_it_editable();
+    void vector_labels_never_overlap_data();
+    void vector_labels_never_overlap();
 
 private:
     QWidget* open(const QString& window);
@@ -338,6 +341,44 @@ void DrawingsTest::choosing_a_liquid_fills_the_density_and_leaves_it_editable()
     QVERIFY(!density->isReadOnly());
     run(fluid, {QStringLiteral("profond=10"), QStringLiteral("getPress2")});
     QCOMPARE(find<QLineEdit>(fluid, "press2")->text(), QStringLiteral("100552.500000"));
+}
+
+void DrawingsTest::vector_labels_never_overlap_data()
+{
+    QTest::addColumn<Steps>("vectors"); // magnitude, angle, code for each
+    Steps ten;
+    for (int i = 0; i < 10; ++i)
+        ten << QString::number(1 + i % 3) << QString::number(i * 9) << QStringLiteral("++");
+    QTest::newRow("ten vectors") << ten;
+    QTest::newRow("one large among small ones") << Steps{
+        QStringLiteral("100"), QStringLiteral("0"),  QStringLiteral("x +"), QStringLiteral("1"),
+        QStringLiteral("30"),  QStringLiteral("++"), QStringLiteral("1"),   QStringLiteral("60"),
+        QStringLiteral("-+"),  QStringLiteral("1"),  QStringLiteral("10"),  QStringLiteral("+-"),
+        QStringLiteral("2"),   QStringLiteral("0"),  QStringLiteral("y +")};
+}
+
+void DrawingsTest::vector_labels_never_overlap()
+{
+    QFETCH(Steps, vectors);
+    QWidget* window = open(QStringLiteral("vectWin"));
+    Steps steps{QStringLiteral("numberOfVectors=%1").arg(vectors.size() / 3),
+                QStringLiteral("declareVectorsNumber")};
+    for (qsizetype i = 0; i < vectors.size(); i += 3) {
+        steps << QStringLiteral("name=V%1").arg(i / 3 + 1) << QStringLiteral("power=") + vectors[i]
+              << QStringLiteral("angle=") + vectors[i + 1]
+              << QStringLiteral("where=") + vectors[i + 2] << QStringLiteral("confirm");
+    }
+    run(window, steps);
+    auto* diagram = find<platform::qt::DiagramView>(window, "diagram");
+    diagram->grab();
+    const auto& boxes = diagram->labelBoxes();
+    QCOMPARE(boxes.size(), std::size_t(vectors.size() / 3 + 1)); // and the resultant
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        QVERIFY(diagram->rect().contains(boxes[i].toAlignedRect()));
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            QVERIFY2(!boxes[i].intersects(boxes[j]),
+                     qPrintable(QStringLiteral("labels %1 and %2").arg(i).arg(j)));
+    }
 }
 
 } // namespace

@@ -155,6 +155,9 @@ void DiagramView::paintEvent(QPaintEvent*)
     drawHead(painter, origin, xEnd, head);
     drawHead(painter, origin, yEnd, head);
 
+    // Labels are placed after every arrow is drawn, each clear of the others
+    // and of the axes' numbers.
+    LabelPlacer labels(QRectF(rect()).adjusted(2, 2, -2, -2));
     const double step = roundStep(span / 4.0);
     const qreal tick = line * 0.2;
     QFont small = font();
@@ -166,16 +169,22 @@ void DiagramView::paintEvent(QPaintEvent*)
         if (std::abs(at) < step / 2.0 || xEnd.x() - mark.x() < head * 2.0)
             continue;
         painter.drawLine(mark - QPointF(0, tick), mark + QPointF(0, tick));
-        painter.drawText(QRectF(mark.x() - line * 2, mark.y() + tick, line * 4, line),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(at, 'g', 6));
+        const QString number = QString::number(at, 'g', 6);
+        const QRectF box(mark.x() - line * 2, mark.y() + tick, line * 4, line);
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, number);
+        const qreal wide = painter.fontMetrics().horizontalAdvance(number);
+        labels.reserve(QRectF(mark.x() - wide / 2, box.top(), wide, line));
     }
     for (double at = std::ceil(plane.minY / step) * step; at < plane.maxY; at += step) {
         const QPointF mark = map(0.0, at);
         if (std::abs(at) < step / 2.0 || mark.y() - yEnd.y() < head * 2.0)
             continue;
         painter.drawLine(mark - QPointF(tick, 0), mark + QPointF(tick, 0));
-        painter.drawText(QRectF(mark.x() - line * 4 - tick, mark.y() - line / 2, line * 4, line),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(at, 'g', 6));
+        const QString number = QString::number(at, 'g', 6);
+        const QRectF box(mark.x() - line * 4 - tick, mark.y() - line / 2, line * 4, line);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, number);
+        const qreal wide = painter.fontMetrics().horizontalAdvance(number);
+        labels.reserve(QRectF(box.right() - wide, box.top(), wide, line));
     }
     painter.setFont(font());
     painter.drawText(QRectF(xEnd.x() - line * 0.5, xEnd.y(), line, line), Qt::AlignCenter,
@@ -183,8 +192,6 @@ void DiagramView::paintEvent(QPaintEvent*)
     painter.drawText(QRectF(yEnd.x() + tick, yEnd.y() - line * 0.5, line, line), Qt::AlignCenter,
                      QStringLiteral("y"));
 
-    // Labels are placed after every arrow is drawn, each clear of the others.
-    LabelPlacer labels(QRectF(rect()).adjusted(2, 2, -2, -2));
     std::vector<std::tuple<QString, QPointF, QPointF, QColor>> pending;
     for (const Drawn& arrow : arrows) {
         if (!isFinite(arrow.from) || !isFinite(arrow.to))
@@ -205,9 +212,11 @@ void DiagramView::paintEvent(QPaintEvent*)
         pending.emplace_back(arrow.label, shaft.pointAt(0.5), normal.p2() - normal.p1(), colour);
     }
     const QFontMetricsF metrics(font());
+    placed.clear();
     for (const auto& [text, anchor, direction, colour] : pending) {
         const QRectF box = labels.place(
             anchor, QSizeF(metrics.horizontalAdvance(text) + line * 0.3, line), direction);
+        placed.push_back(box);
         painter.setPen(colour);
         painter.drawText(box, Qt::AlignCenter, text);
     }

@@ -40,6 +40,8 @@ public:
     // The rectangle of the given size for a label wanted at the anchor,
     // preferably offset along the direction (x right, y down on the screen).
     QRectF place(QPointF anchor, QSizeF size, QPointF direction);
+    // Text already drawn, which no label may cover.
+    void reserve(const QRectF& rect) { taken.push_back(rect); }
 
 private:
     QRectF bounds;
