@@ -178,7 +178,8 @@ void blankRun(VectorsController& tool)
 // resultant's line once there is one.
 void showComponents(platform::TextPane& table, const vectorStore::Resultant* resultant)
 {
-    std::vector<platform::Text> lines;
+    std::vector<platform::Text> lines{
+        {PHYSCALC_TRANSLATE_NOOP("Vectors", "Components, by number in the list:"), {}}};
     for (int index = 0; index < vectorStore::entering(); ++index) {
         const std::string number = std::to_string(index + 1);
         if (const auto parts = vectorStore::components(index))
