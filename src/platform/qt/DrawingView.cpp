@@ -39,6 +39,7 @@ void DrawingView::erase()
 {
     shapes.clear();
     caption.clear();
+    description.clear();
     setAccessibleDescription(QString());
     update();
 }
@@ -91,12 +92,23 @@ void DrawingView::drawLabel(Point at, const std::string& text)
 void DrawingView::setCaption(const Text& text)
 {
     caption = translated(text);
+    describe();
     update();
 }
 
 void DrawingView::setDescription(const Text& text)
 {
-    setAccessibleDescription(translated(text));
+    description = translated(text);
+    describe();
+}
+
+// A screen reader hears the picture in words and then its caption, unless
+// the caption says no more than the words.
+void DrawingView::describe()
+{
+    setAccessibleDescription(caption.isEmpty() || caption == description
+                                 ? description
+                                 : description + QLatin1Char(' ') + caption);
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }

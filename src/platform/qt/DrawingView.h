@@ -58,9 +58,11 @@ private:
     };
 
     void add(Shape shape);
+    void describe();
 
     std::vector<Shape> shapes;
     QString caption;
+    QString description;
 };
 
 } // namespace platform::qt
