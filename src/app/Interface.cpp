@@ -1,19 +1,25 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "FormPart.h"
 #include "TextPaneView.h"
+#include "ui_AttritoMassPart.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
+#include "ui_FluidUnitsPart.h"
 #include "ui_FluidWindow.h"
 #include "ui_LauncherWindow.h"
+#include "ui_MomentoLeverPart.h"
 #include "ui_MomentoWindow.h"
 #include "ui_NewVectorSheet.h"
+#include "ui_PianoSlopePart.h"
 #include "ui_PianoWindow.h"
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace app {
@@ -140,17 +146,20 @@ void Interface::connectPiano()
     c.labPara = outlets.field(ui.labPara);
     c.lenght = outlets.field(ui.lenght);
     c.weight = outlets.field(ui.weight);
-    c.slopeWeight = outlets.field(ui.slopeWeight);
-    c.slopeMass = outlets.field(ui.slopeMass);
-    c.slopeAngle = outlets.field(ui.slopeAngle);
-    c.slopeW = outlets.field(ui.slopeW);
-    c.slopeOrto = outlets.field(ui.slopeOrto);
-    c.slopePara = outlets.field(ui.slopePara);
     c.rampDrawing = ui.rampDrawing;
     connectAction(ui.analyze, c, &PianoController::analyze);
-    connectAction(ui.analyzeSlope, c, &PianoController::analyzeSlope);
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
-    pressOnReturn({ui.slopeWeight, ui.slopeMass, ui.slopeAngle}, ui.analyzeSlope);
+    buildOnFirstShow<Ui::PianoSlopePart>(
+        &windows->piano, [this, &c](const Ui::PianoSlopePart& part) {
+            c.slopeWeight = outlets.field(part.slopeWeight);
+            c.slopeMass = outlets.field(part.slopeMass);
+            c.slopeAngle = outlets.field(part.slopeAngle);
+            c.slopeW = outlets.field(part.slopeW);
+            c.slopeOrto = outlets.field(part.slopeOrto);
+            c.slopePara = outlets.field(part.slopePara);
+            connectAction(part.analyzeSlope, c, &PianoController::analyzeSlope);
+            pressOnReturn({part.slopeWeight, part.slopeMass, part.slopeAngle}, part.analyzeSlope);
+        });
 }
 
 void Interface::connectErrori()
@@ -194,10 +203,13 @@ void Interface::connectAttrito()
     connectAction(ui.getFpFromStat, c, &AttritoController::getFpFromStat);
     connectAction(ui.getKas, c, &AttritoController::getKas);
     connectAction(ui.getKd, c, &AttritoController::getKd);
-    c.mass = outlets.field(ui.mass);
-    c.blockDrawing = ui.blockDrawing;
-    connectAction(ui.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
-    connectAction(ui.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
+    buildOnFirstShow<Ui::AttritoMassPart>(
+        &windows->friction, [this, &c](const Ui::AttritoMassPart& part) {
+            c.mass = outlets.field(part.mass);
+            c.blockDrawing = part.blockDrawing;
+            connectAction(part.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
+            connectAction(part.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
+        });
 }
 
 void Interface::connectMomento()
@@ -213,7 +225,9 @@ void Interface::connectMomento()
     c.rx2 = outlets.field(ui.rx2);
     connectAction(ui.getSimple, c, &MomentoController::getSimple);
     connectAction(ui.getDouble, c, &MomentoController::getDouble);
-    c.leverDrawing = ui.leverDrawing;
+    buildOnFirstShow<Ui::MomentoLeverPart>(
+        &windows->torque,
+        [&c](const Ui::MomentoLeverPart& part) { c.leverDrawing = part.leverDrawing; });
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
 }
@@ -271,14 +285,22 @@ void Interface::connectFluid()
     connectAction(ui.getDens, c, &FluidController::getDens);
     connectAction(ui.getH, c, &FluidController::getH);
     connectAction(ui.getPress2, c, &FluidController::getPress2);
-    c.press1Units = outlets.field(ui.press1Units);
-    c.press2Gauge = outlets.field(ui.press2Gauge);
-    c.press2Absolute = outlets.field(ui.press2Absolute);
-    c.densPreset = outlets.choice(ui.densPreset);
-    c.columnDrawing = ui.columnDrawing;
-    // Choosing a liquid fills the density, which stays editable.
-    QObject::connect(ui.densPreset, &QComboBox::activated, ui.densPreset,
-                     [&c, box = ui.densPreset] { c.getPreset(box); });
+    buildOnFirstShow<Ui::FluidUnitsPart>(
+        &windows->fluid, [this, &c](const Ui::FluidUnitsPart& part) {
+            // Wide enough for the three units at four figures.
+            for (QLineEdit* units : {part.press1Units, part.press2Gauge, part.press2Absolute})
+                units->setMinimumWidth(units->fontMetrics().horizontalAdvance(QStringLiteral(
+                                           "0.00000 kPa = 0.0000000 bar = 0.0000000 atm"))
+                                       + units->minimumSizeHint().width());
+            c.press1Units = outlets.field(part.press1Units);
+            c.press2Gauge = outlets.field(part.press2Gauge);
+            c.press2Absolute = outlets.field(part.press2Absolute);
+            c.densPreset = outlets.choice(part.densPreset);
+            c.columnDrawing = part.columnDrawing;
+            // Choosing a liquid fills the density, which stays editable.
+            QObject::connect(part.densPreset, &QComboBox::activated, part.densPreset,
+                             [&c, box = part.densPreset] { c.getPreset(box); });
+        });
 }
 
 } // namespace app
