@@ -3,6 +3,7 @@
 #include <QLineF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform::qt {
@@ -95,15 +96,21 @@ QRectF LabelPlacer::place(QPointF anchor, QSizeF size, QPointF direction)
     const double length = std::hypot(direction.x(), direction.y());
     const QPointF unit = length > 0.0 ? direction / length : QPointF(0.0, -1.0);
     const QPointF half(size.width() / 2.0, size.height() / 2.0);
+    const double pad = size.height() * 0.2;
+    // How far along a unit direction the label's centre must go for the
+    // label to clear the anchor by the pad.
+    const auto clearing = [&](QPointF way) {
+        const double x = std::abs(way.x()) > 1e-6 ? (half.x() + pad) / std::abs(way.x()) : 1e9;
+        const double y = std::abs(way.y()) > 1e-6 ? (half.y() + pad) / std::abs(way.y()) : 1e9;
+        return std::min(x, y);
+    };
+    const QPointF across(-unit.y(), unit.x());
     // Offsets from the anchor to the label's centre: the way asked first,
-    // then the opposite way, then further out, then round the compass.
-    const QPointF reach(half.x() + size.height() * 0.3, half.y() + size.height() * 0.1);
+    // then across it either side, then the opposite way, then further out.
     std::vector<QPointF> offsets;
-    for (const double distance : {1.0, 2.2, 3.4}) {
-        offsets.emplace_back(unit.x() * reach.x() * distance, unit.y() * reach.y() * distance);
-        offsets.emplace_back(-unit.x() * reach.x() * distance, -unit.y() * reach.y() * distance);
-        offsets.emplace_back(-unit.y() * reach.x() * distance, unit.x() * reach.y() * distance);
-        offsets.emplace_back(unit.y() * reach.x() * distance, -unit.x() * reach.y() * distance);
+    for (const double distance : {1.0, 1.8, 2.6}) {
+        for (const QPointF way : {unit, across, -across, -unit})
+            offsets.push_back(way * clearing(way) * distance);
     }
     const auto keptInside = [this](QRectF rect) {
         if (rect.right() > bounds.right())
