@@ -8,10 +8,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QTimer>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -59,12 +61,39 @@ void save(QWidget* widget, const QString& directory, const char* file)
     std::printf("%s\n", qPrintable(path));
 }
 
+// Colours of a typical dark desktop theme.
+QPalette darkPalette()
+{
+    QPalette dark;
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, QColor(0x2a, 0x2e, 0x32)},
+        {QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc)},
+        {QPalette::Base, QColor(0x1b, 0x1e, 0x20)},
+        {QPalette::AlternateBase, QColor(0x23, 0x26, 0x29)},
+        {QPalette::Text, QColor(0xfc, 0xfc, 0xfc)},
+        {QPalette::Button, QColor(0x31, 0x36, 0x3b)},
+        {QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc)},
+        {QPalette::Highlight, QColor(0x1d, 0x54, 0x7d)},
+        {QPalette::HighlightedText, QColor(0xfc, 0xfc, 0xfc)},
+        {QPalette::Link, QColor(0x1d, 0x99, 0xf3)},
+        {QPalette::LinkVisited, QColor(0x9b, 0x59, 0xb6)},
+        {QPalette::PlaceholderText, QColor(0x70, 0x70, 0x70)},
+        {QPalette::Mid, QColor(0x40, 0x40, 0x40)},
+    };
+    for (const auto& [role, colour] : roles)
+        dark.setColor(role, colour);
+    return dark;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    // --dark renders under a dark palette such as a dark desktop gives.
+    if (arguments.removeAll(QStringLiteral("--dark")) > 0)
+        QApplication::setPalette(darkPalette());
     const QString directory = arguments.size() > 1 ? arguments.at(1) : QStringLiteral(".");
     QDir().mkpath(directory);
 
@@ -85,7 +114,8 @@ int main(int argc, char* argv[])
     const Example examples[] = {
         {"awakePiano",
          "pianoWin",
-         {"weight=10", "height=3", "base=4", "lenght=5", "analyze"},
+         {"weight=10", "height=3", "base=4", "lenght=5", "analyze", "slopeWeight=50",
+          "slopeAngle=30", "analyzeSlope", "analyze"},
          "inclined-plane.png"},
         {"awakeErrori",
          "errWin",
@@ -95,15 +125,16 @@ int main(int argc, char* argv[])
          "measurement-errors.png"},
         {"awakeAttrito",
          "attrWin",
-         {"kas=0.5", "fpOfstat=40", "getF1d", "fad=15", "fpOfDinam=50", "getKd"},
+         {"kas=0.5", "fpOfstat=40", "getF1d", "fad=15", "fpOfDinam=50", "getKd", "mass=12",
+          "getFpFromMassStat", "getF1d"},
          "friction.png"},
         {"awakeMomento",
          "momWin",
-         {"power1=10", "dist=2", "alpha=30", "getSimple", "power2=5", "b=0.5", "getDouble"},
+         {"power2=5", "b=0.5", "getDouble", "power1=10", "dist=2", "alpha=30", "getSimple"},
          "torque.png"},
         {"awakeFluidPressure",
          "fluidWin",
-         {"forza=100", "area=4", "getPress1", "dens=1000", "profond=2", "getPress2"},
+         {"forza=100", "area=4", "getPress1", "dens=1025", "profond=10", "getPress2"},
          "fluid-pressure.png"},
     };
     for (const Example& example : examples) {

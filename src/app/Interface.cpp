@@ -1,17 +1,25 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "FormPart.h"
+#include "TextPaneView.h"
+#include "ui_AttritoMassPart.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
+#include "ui_FluidUnitsPart.h"
 #include "ui_FluidWindow.h"
 #include "ui_LauncherWindow.h"
+#include "ui_MomentoLeverPart.h"
 #include "ui_MomentoWindow.h"
 #include "ui_NewVectorSheet.h"
+#include "ui_PianoSlopePart.h"
 #include "ui_PianoWindow.h"
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace app {
@@ -188,8 +196,20 @@ void Interface::connectPiano()
     c.labPara = outlets.field(ui.labPara);
     c.lenght = outlets.field(ui.lenght);
     c.weight = outlets.field(ui.weight);
+    c.rampDrawing = ui.rampDrawing;
     connectAction(ui.analyze, c, &PianoController::analyze);
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
+    buildOnFirstShow<Ui::PianoSlopePart>(
+        &windows->piano, [this, &c](const Ui::PianoSlopePart& part) {
+            c.slopeWeight = outlets.field(part.slopeWeight);
+            c.slopeMass = outlets.field(part.slopeMass);
+            c.slopeAngle = outlets.field(part.slopeAngle);
+            c.slopeW = outlets.field(part.slopeW);
+            c.slopeOrto = outlets.field(part.slopeOrto);
+            c.slopePara = outlets.field(part.slopePara);
+            connectAction(part.analyzeSlope, c, &PianoController::analyzeSlope);
+            pressOnReturn({part.slopeWeight, part.slopeMass, part.slopeAngle}, part.analyzeSlope);
+        });
 }
 
 void Interface::connectErrori()
@@ -233,6 +253,13 @@ void Interface::connectAttrito()
     connectAction(ui.getFpFromStat, c, &AttritoController::getFpFromStat);
     connectAction(ui.getKas, c, &AttritoController::getKas);
     connectAction(ui.getKd, c, &AttritoController::getKd);
+    buildOnFirstShow<Ui::AttritoMassPart>(
+        &windows->friction, [this, &c](const Ui::AttritoMassPart& part) {
+            c.mass = outlets.field(part.mass);
+            c.blockDrawing = part.blockDrawing;
+            connectAction(part.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
+            connectAction(part.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
+        });
 }
 
 void Interface::connectMomento()
@@ -248,6 +275,9 @@ void Interface::connectMomento()
     c.rx2 = outlets.field(ui.rx2);
     connectAction(ui.getSimple, c, &MomentoController::getSimple);
     connectAction(ui.getDouble, c, &MomentoController::getDouble);
+    buildOnFirstShow<Ui::MomentoLeverPart>(
+        &windows->torque,
+        [&c](const Ui::MomentoLeverPart& part) { c.leverDrawing = part.leverDrawing; });
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
 }
@@ -272,6 +302,10 @@ void Interface::connectVectors()
     c.rx = outlets.field(window.rx);
     c.ry = outlets.field(window.ry);
     c.diagram = window.diagram;
+    componentTable = std::make_unique<TextPaneView>(
+        window.componentsHost, QStringLiteral("componentTable"),
+        QCoreApplication::translate("Vectors", "Components of each vector"));
+    c.componentTable = componentTable.get();
 
     connectAction(countPanel.declareVectorsNumber, c, &VectorsController::declareVectorsNumber);
     connectAction(countPanel.abort, c, &VectorsController::abort);
@@ -301,6 +335,22 @@ void Interface::connectFluid()
     connectAction(ui.getDens, c, &FluidController::getDens);
     connectAction(ui.getH, c, &FluidController::getH);
     connectAction(ui.getPress2, c, &FluidController::getPress2);
+    buildOnFirstShow<Ui::FluidUnitsPart>(
+        &windows->fluid, [this, &c](const Ui::FluidUnitsPart& part) {
+            // Wide enough for the three units at four figures.
+            for (QLineEdit* units : {part.press1Units, part.press2Gauge, part.press2Absolute})
+                units->setMinimumWidth(units->fontMetrics().horizontalAdvance(QStringLiteral(
+                                           "0.00000 kPa = 0.0000000 bar = 0.0000000 atm"))
+                                       + units->minimumSizeHint().width());
+            c.press1Units = outlets.field(part.press1Units);
+            c.press2Gauge = outlets.field(part.press2Gauge);
+            c.press2Absolute = outlets.field(part.press2Absolute);
+            c.densPreset = outlets.choice(part.densPreset);
+            c.columnDrawing = part.columnDrawing;
+            // Choosing a liquid fills the density, which stays editable.
+            QObject::connect(part.densPreset, &QComboBox::activated, part.densPreset,
+                             [&c, box = part.densPreset] { c.getPreset(box); });
+        });
 }
 
 } // namespace app

@@ -93,6 +93,8 @@ private:
     struct Windows;
     std::unique_ptr<Windows> windows;
     QPointer<QMessageBox> about;
+    // The vector tool's table of components, built on its first lines.
+    std::unique_ptr<platform::TextPane> componentTable;
 };
 
 } // namespace app

@@ -2,56 +2,158 @@
 
 #include "Numbers.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 namespace {
 
+// What a button read and what it computed, for the drawing.
+struct Worked
+{
+    float first;
+    float second;
+    float result;
+};
+
 // Both helpers read their operands in the order given and compute in float.
-void showProduct(const platform::Field& first, const platform::Field& second,
-                 platform::Field& target)
+Worked showProduct(const platform::Field& first, const platform::Field& second,
+                   platform::Field& target)
 {
     const float a = first.floatValue();
     const float b = second.floatValue();
     const float product = a * b;
     platform::display(target, "%0.2f", product);
+    return {a, b, product};
 }
 
 // A zero divisor shows "inf", "-inf" or, for 0/0, "nan".
-void showQuotient(const platform::Field& dividend, const platform::Field& divisor,
-                  platform::Field& target)
+Worked showQuotient(const platform::Field& dividend, const platform::Field& divisor,
+                    platform::Field& target)
 {
     const float a = dividend.floatValue();
     const float b = divisor.floatValue();
     const float quotient = a / b;
     platform::display(target, "%0.2f", quotient);
+    return {a, b, quotient};
+}
+
+// Acceleration of gravity, m/s²: m·g is formed in double and rounded to
+// float once.
+constexpr double g = 9.81;
+
+using platform::Drawing;
+
+std::string newtons(float value)
+{
+    return platform::stringWithFormat("%0.2f", value) + " N";
+}
+
+// A block resting on level ground, pushed to the right: the normal force up
+// from the ground, the friction force along the ground against the push.
+// Forces are to scale with each other; the block is as tall as the larger
+// one is long, halved.
+void drawBlock(Drawing& drawing, float friction, float normal, bool moving)
+{
+    drawing.erase();
+    double largest = 0.0;
+    for (const float force : {friction, normal}) {
+        if (std::isfinite(force))
+            largest = std::max(largest, std::fabs(double{force}));
+    }
+    const double scale = largest > 0.0 ? 1.0 / largest : 0.0;
+    drawing.drawLine({-1.6, 0.0}, {1.6, 0.0}, Drawing::Ink::Body);
+    drawing.drawOutline({{-0.3, 0.0}, {0.3, 0.0}, {0.3, 0.5}, {-0.3, 0.5}}, Drawing::Ink::Body);
+    drawing.drawArrow({0.3, 0.25}, {0.9, 0.25}, "P", Drawing::Ink::Guide);
+    const std::string frictionName = moving ? "Fk " : "Fs ";
+    if (std::isfinite(normal) && scale > 0.0)
+        drawing.drawArrow({0.0, 0.5}, {0.0, 0.5 + double{normal} * scale}, "N " + newtons(normal),
+                          Drawing::Ink::Force);
+    if (std::isfinite(friction) && scale > 0.0)
+        drawing.drawArrow({-0.3, 0.05}, {-0.3 - double{friction} * scale, 0.05},
+                          frictionName + newtons(friction), Drawing::Ink::Result);
+    drawing.setCaption(
+        {PHYSCALC_TRANSLATE_NOOP(
+             "Friction",
+             "N: normal force; P: the way the body is pushed; friction acts against it."),
+         {}});
+    if (moving)
+        drawing.setDescription(
+            {PHYSCALC_TRANSLATE_NOOP("Friction",
+                                     "A block sliding to the right on level ground. The ground "
+                                     "pushes up with %1 N; dynamic friction of %2 N acts to the "
+                                     "left, against the motion."),
+             {platform::stringWithFormat("%0.2f", normal),
+              platform::stringWithFormat("%0.2f", friction)}});
+    else
+        drawing.setDescription(
+            {PHYSCALC_TRANSLATE_NOOP("Friction",
+                                     "A block at rest on level ground, pushed to the right. The "
+                                     "ground pushes up with %1 N; static friction of up to %2 N "
+                                     "acts to the left, against the push."),
+             {platform::stringWithFormat("%0.2f", normal),
+              platform::stringWithFormat("%0.2f", friction)}});
 }
 
 } // namespace
 
 void AttritoController::getF1d(platform::Sender)
 {
-    showProduct(*kas, *fpOfstat, *f1d);
+    const Worked worked = showProduct(*kas, *fpOfstat, *f1d);
+    draw(worked.result, worked.second, false);
 }
 
 void AttritoController::getFad(platform::Sender)
 {
-    showProduct(*kad, *fpOfDinam, *fad);
+    const Worked worked = showProduct(*kad, *fpOfDinam, *fad);
+    draw(worked.result, worked.second, true);
 }
 
 void AttritoController::getFpFromDinam(platform::Sender)
 {
-    showQuotient(*fad, *kad, *fpOfDinam);
+    const Worked worked = showQuotient(*fad, *kad, *fpOfDinam);
+    draw(worked.first, worked.result, true);
 }
 
 void AttritoController::getFpFromStat(platform::Sender)
 {
-    showQuotient(*f1d, *kas, *fpOfstat);
+    const Worked worked = showQuotient(*f1d, *kas, *fpOfstat);
+    draw(worked.first, worked.result, false);
 }
 
 void AttritoController::getKas(platform::Sender)
 {
-    showQuotient(*f1d, *fpOfstat, *kas);
+    const Worked worked = showQuotient(*f1d, *fpOfstat, *kas);
+    draw(worked.first, worked.second, false);
 }
 
 void AttritoController::getKd(platform::Sender)
 {
-    showQuotient(*fad, *fpOfDinam, *kad);
+    const Worked worked = showQuotient(*fad, *fpOfDinam, *kad);
+    draw(worked.first, worked.second, true);
+}
+
+void AttritoController::getFpFromMassStat(platform::Sender)
+{
+    showWeightOfMass(*fpOfstat);
+}
+
+void AttritoController::getFpFromMassDinam(platform::Sender)
+{
+    showWeightOfMass(*fpOfDinam);
+}
+
+// On level ground the normal force is the body's weight.
+void AttritoController::showWeightOfMass(platform::Field& normal)
+{
+    const float m = mass->floatValue();
+    const double weightInDouble = double{m} * g;
+    const float weight = static_cast<float>(weightInDouble);
+    platform::display(normal, "%0.2f", weight);
+}
+
+void AttritoController::draw(float friction, float normal, bool moving)
+{
+    if (blockDrawing != nullptr)
+        drawBlock(*blockDrawing, friction, normal, moving);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Drawing.h"
 
 class AttritoController
 {
@@ -22,4 +23,17 @@ public:
     void getFpFromStat(platform::Sender sender);
     void getKas(platform::Sender sender);
     void getKd(platform::Sender sender);
+
+    // A body's mass, for a normal force on level ground: N = m·g.
+    platform::Field* mass = nullptr;
+    // The block, its normal and friction forces after each press; may be
+    // left unset.
+    platform::Drawing* blockDrawing = nullptr;
+
+    void getFpFromMassStat(platform::Sender sender);
+    void getFpFromMassDinam(platform::Sender sender);
+
+private:
+    void showWeightOfMass(platform::Field& normal);
+    void draw(float friction, float normal, bool moving);
 };

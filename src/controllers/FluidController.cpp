@@ -2,6 +2,9 @@
 
 #include "Numbers.h"
 
+#include <cmath>
+#include <string>
+
 namespace {
 
 // Acceleration of gravity, m/s². A double: the products with it are formed in
@@ -10,8 +13,16 @@ constexpr double g = 9.81;
 
 // pressure / (factor × g), the operands read in the order given. The product
 // with g is rounded to float before the division, which is done in float.
-void showPressureOver(const platform::Field& factor, const platform::Field& pressure,
-                      platform::Field& target)
+// Gives back the factor, the pressure read and the quotient.
+struct Worked
+{
+    float factor;
+    float pressure;
+    float quotient;
+};
+
+Worked showPressureOver(const platform::Field& factor, const platform::Field& pressure,
+                        platform::Field& target)
 {
     const float f = factor.floatValue();
     const float p = pressure.floatValue();
@@ -19,6 +30,66 @@ void showPressureOver(const platform::Field& factor, const platform::Field& pres
     const float k = static_cast<float>(weightFactor);
     const float quotient = p / k;
     platform::display(target, "%f", quotient);
+    return {f, p, quotient};
+}
+
+// One standard atmosphere, Pa: what the air adds above a liquid's surface.
+constexpr double atmosphere = 101325.0;
+
+// A pressure in pascals as kPa, bar and atm to four significant figures.
+std::string inOtherUnits(double pascals)
+{
+    const double kilopascals = pascals / 1000.0;
+    const double bars = pascals / 100000.0;
+    const double atmospheres = pascals / atmosphere;
+    return platform::significant(kilopascals, 4) + " kPa = " + platform::significant(bars, 4)
+           + " bar = " + platform::significant(atmospheres, 4) + " atm";
+}
+
+void showUnits(platform::Field* field, double pascals)
+{
+    if (field != nullptr)
+        field->setStringValue(inOtherUnits(pascals));
+}
+
+using platform::Drawing;
+
+// An open tank of the liquid, deeper than the depth asked about, with the
+// depth measured down from the surface and the pressure found there.
+void drawColumn(Drawing& drawing, float rho, float h, float p)
+{
+    drawing.erase();
+    const std::string depth = platform::stringWithFormat("%0.2f", h);
+    if (!(h > 0.0f) || !std::isfinite(h)) {
+        const platform::Text reason{
+            PHYSCALC_TRANSLATE_NOOP("Fluid", "No column drawn: the depth h is not above 0."), {}};
+        drawing.setCaption(reason);
+        drawing.setDescription(reason);
+        return;
+    }
+    const double deep = double{h};
+    const double width = deep * 0.8;
+    const double bottom = -deep * 1.25;
+    drawing.drawLine({0.0, deep * 0.15}, {0.0, bottom}, Drawing::Ink::Body);
+    drawing.drawLine({0.0, bottom}, {width, bottom}, Drawing::Ink::Body);
+    drawing.drawLine({width, bottom}, {width, deep * 0.15}, Drawing::Ink::Body);
+    drawing.drawLine({0.0, 0.0}, {width, 0.0}, Drawing::Ink::Force);
+    drawing.drawLine({0.0, -deep}, {width, -deep}, Drawing::Ink::Guide);
+    drawing.drawArrow({-deep * 0.15, 0.0}, {-deep * 0.15, -deep}, "h " + depth + " m",
+                      Drawing::Ink::Guide);
+    const std::string pressure = platform::stringWithFormat("%0.2f", p);
+    drawing.drawLabel({width + deep * 0.05, -deep}, "p " + pressure + " Pa");
+    const double absolute = double{p} + atmosphere;
+    drawing.setCaption(
+        {PHYSCALC_TRANSLATE_NOOP(
+             "Fluid", "p is the gauge pressure, of the liquid alone; the air adds 101325 Pa."),
+         {}});
+    drawing.setDescription(
+        {PHYSCALC_TRANSLATE_NOOP("Fluid", "A tank of liquid of density %1 kg/m³. At a depth of "
+                                          "%2 m below its surface the liquid presses with %3 Pa "
+                                          "(gauge); with the air above, %4 Pa absolute."),
+         {platform::stringWithFormat("%0.2f", rho), depth, pressure,
+          platform::stringWithFormat("%0.2f", absolute)}});
 }
 
 } // namespace
@@ -29,6 +100,7 @@ void FluidController::getArea(platform::Sender)
     const float p = press1->floatValue();
     const float A = F / p;
     platform::display(*area, "%f", A);
+    showUnits(press1Units, p);
 }
 
 void FluidController::getPower(platform::Sender)
@@ -37,6 +109,7 @@ void FluidController::getPower(platform::Sender)
     const float A = area->floatValue();
     const float F = p * A;
     platform::display(*forza, "%f", F);
+    showUnits(press1Units, p);
 }
 
 void FluidController::getPress1(platform::Sender)
@@ -45,16 +118,19 @@ void FluidController::getPress1(platform::Sender)
     const float A = area->floatValue();
     const float p = F / A;
     platform::display(*press1, "%f", p);
+    showUnits(press1Units, p);
 }
 
 void FluidController::getDens(platform::Sender)
 {
-    showPressureOver(*profond, *press2, *dens);
+    const Worked worked = showPressureOver(*profond, *press2, *dens);
+    showDepth(worked.quotient, worked.factor, worked.pressure);
 }
 
 void FluidController::getH(platform::Sender)
 {
-    showPressureOver(*dens, *press2, *profond);
+    const Worked worked = showPressureOver(*dens, *press2, *profond);
+    showDepth(worked.factor, worked.quotient, worked.pressure);
 }
 
 void FluidController::getPress2(platform::Sender)
@@ -67,4 +143,23 @@ void FluidController::getPress2(platform::Sender)
     const double pressure = weightPerVolume * double{h};
     const float p = static_cast<float>(pressure);
     platform::display(*press2, "%f", p);
+    showDepth(rho, h, p);
+}
+
+void FluidController::showDepth(float rho, float h, float p)
+{
+    showUnits(press2Gauge, p);
+    const double absolute = double{p} + atmosphere;
+    showUnits(press2Absolute, absolute);
+    if (columnDrawing != nullptr)
+        drawColumn(*columnDrawing, rho, h, p);
+}
+
+// The preset's title begins with its density, whatever language the rest is
+// in; a title without a number (the prompt) leaves the field alone.
+void FluidController::getPreset(platform::Sender)
+{
+    const float rho = platform::readFloat(densPreset->title());
+    if (rho > 0.0f)
+        dens->setStringValue(platform::stringWithFormat("%0.0f", rho));
 }

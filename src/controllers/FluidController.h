@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Drawing.h"
 
 class FluidController
 {
@@ -22,4 +23,19 @@ public:
     void getDens(platform::Sender sender);
     void getH(platform::Sender sender);
     void getPress2(platform::Sender sender);
+
+    // The pressures again in kPa, bar and atm; at the depth the liquid's
+    // own (gauge) and with the air's atmosphere added (absolute). Any of
+    // these may be left unset.
+    platform::Field* press1Units = nullptr;
+    platform::Field* press2Gauge = nullptr;
+    platform::Field* press2Absolute = nullptr;
+    // Liquids whose titles begin with their density; choosing one fills dens.
+    platform::ChoiceControl* densPreset = nullptr;
+    platform::Drawing* columnDrawing = nullptr;
+
+    void getPreset(platform::Sender sender);
+
+private:
+    void showDepth(float rho, float h, float p);
 };

@@ -3,6 +3,7 @@
 #include "Numbers.h"
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -13,6 +14,110 @@ void showMoment(platform::Field& field, float moment)
     platform::display(field, "%0.2f", moment);
     const std::string shown = field.stringValue();
     field.setStringValue(shown + " Nm");
+}
+
+using platform::Drawing;
+
+std::string formatted(double value)
+{
+    return platform::stringWithFormat("%0.2f", value);
+}
+
+// The curved arrow of the sense of rotation round the centre: counter-
+// clockwise for a positive moment, clockwise for a negative one, none for 0.
+void drawSense(Drawing& drawing, Drawing::Point centre, double radius, float moment)
+{
+    if (!(moment != 0.0f) || !std::isfinite(moment))
+        return;
+    const double sweep = moment > 0.0f ? 120.0 : -120.0;
+    const double start = moment > 0.0f ? 200.0 : 340.0;
+    drawing.drawTurn(centre, radius, start, sweep, "M " + formatted(moment) + " Nm",
+                     Drawing::Ink::Result);
+}
+
+// The picture's words, one sentence per sense of rotation so that each can be
+// translated whole.
+platform::Text leverWords(float moment)
+{
+    if (moment > 0.0f)
+        return {PHYSCALC_TRANSLATE_NOOP("Torque",
+                                        "A lever %1 m long from the pivot, a force of %2 N at its "
+                                        "end at %3 degrees to it: a moment of %4 Nm, turning "
+                                        "counter-clockwise."),
+                {}};
+    if (moment < 0.0f)
+        return {PHYSCALC_TRANSLATE_NOOP("Torque",
+                                        "A lever %1 m long from the pivot, a force of %2 N at its "
+                                        "end at %3 degrees to it: a moment of %4 Nm, turning "
+                                        "clockwise."),
+                {}};
+    return {PHYSCALC_TRANSLATE_NOOP("Torque", "A lever %1 m long from the pivot, a force of %2 N "
+                                              "at its end at %3 degrees to it: a moment of %4 "
+                                              "Nm, no turning."),
+            {}};
+}
+
+platform::Text coupleWords(float moment)
+{
+    if (moment > 0.0f)
+        return {PHYSCALC_TRANSLATE_NOOP("Torque", "A couple: two opposite forces of %1 N, %2 m "
+                                                  "apart, give a moment of %3 Nm, turning "
+                                                  "counter-clockwise."),
+                {}};
+    if (moment < 0.0f)
+        return {PHYSCALC_TRANSLATE_NOOP("Torque", "A couple: two opposite forces of %1 N, %2 m "
+                                                  "apart, give a moment of %3 Nm, turning "
+                                                  "clockwise."),
+                {}};
+    return {PHYSCALC_TRANSLATE_NOOP("Torque", "A couple: two opposite forces of %1 N, %2 m "
+                                              "apart, give a moment of %3 Nm, no turning."),
+            {}};
+}
+
+// A lever from the pivot along +x, the force at its end at the angle to it.
+// The force arrow is drawn as long as the lever: lengths and forces have
+// different units, and the lever sets the scale.
+void drawLever(Drawing& drawing, float d, float alpha, float F, float moment)
+{
+    drawing.erase();
+    const double lever = std::isfinite(d) && d > 0.0f ? double{d} : 1.0;
+    const double radians = platform::degreesToRadians(alpha);
+    const double sign = F < 0.0f ? -1.0 : 1.0;
+    const Drawing::Point end{lever, 0.0};
+    drawing.drawLine({0.0, 0.0}, end, Drawing::Ink::Body);
+    drawing.drawOutline({{0.0, 0.0}, {-lever * 0.06, -lever * 0.1}, {lever * 0.06, -lever * 0.1}},
+                        Drawing::Ink::Body);
+    drawing.drawLabel({lever * 0.3, lever * 0.06}, "d " + formatted(d) + " m");
+    if (F != 0.0f && std::isfinite(F))
+        drawing.drawArrow(end,
+                          {lever + sign * lever * 0.8 * std::cos(radians),
+                           sign * lever * 0.8 * std::sin(radians)},
+                          "F " + formatted(F) + " N", Drawing::Ink::Force);
+    drawing.drawLabel({lever + lever * 0.2, 0.0}, "α " + formatted(alpha) + "°");
+    drawSense(drawing, {0.0, 0.0}, lever * 0.35, moment);
+    platform::Text words = leverWords(moment);
+    words.arguments = {formatted(d), formatted(F), formatted(alpha), formatted(moment)};
+    drawing.setDescription(words);
+}
+
+// A bar with two opposite forces at its ends, b apart, the upward one on the
+// right for a positive moment.
+void drawCouple(Drawing& drawing, float arm, float force, float moment)
+{
+    drawing.erase();
+    const double half = std::isfinite(arm) && arm != 0.0f ? std::fabs(double{arm}) / 2.0 : 0.5;
+    const double up = moment < 0.0f ? -half * 1.2 : half * 1.2;
+    drawing.drawLine({-half, 0.0}, {half, 0.0}, Drawing::Ink::Body);
+    drawing.drawLabel({-half * 0.4, half * 0.1}, "b " + formatted(arm) + " m");
+    if (force != 0.0f && std::isfinite(force)) {
+        const std::string label = "F " + formatted(std::fabs(double{force})) + " N";
+        drawing.drawArrow({half, 0.0}, {half, up}, label, Drawing::Ink::Force);
+        drawing.drawArrow({-half, 0.0}, {-half, -up}, label, Drawing::Ink::Force);
+    }
+    drawSense(drawing, {0.0, 0.0}, half * 0.6, moment);
+    platform::Text words = coupleWords(moment);
+    words.arguments = {formatted(force), formatted(arm), formatted(moment)};
+    drawing.setDescription(words);
 }
 
 } // namespace
@@ -29,6 +134,8 @@ void MomentoController::getSimple(platform::Sender)
     const float effectiveLever = static_cast<float>(lever);
     const float M = effectiveLever * F;
     showMoment(*rx1, M);
+    if (leverDrawing != nullptr)
+        drawLever(*leverDrawing, d, a, F, M);
 }
 
 void MomentoController::getDouble(platform::Sender)
@@ -37,4 +144,6 @@ void MomentoController::getDouble(platform::Sender)
     const float force = power2->floatValue();
     const float M = arm * force;
     showMoment(*rx2, M);
+    if (leverDrawing != nullptr)
+        drawCouple(*leverDrawing, arm, force, M);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Drawing.h"
 
 class MomentoController
 {
@@ -14,6 +15,9 @@ public:
     platform::Field* power2 = nullptr;
     platform::Field* rx1 = nullptr;
     platform::Field* rx2 = nullptr;
+    // The lever or the couple of the last press, with the sense of rotation;
+    // may be left unset.
+    platform::Drawing* leverDrawing = nullptr;
 
     // M = sin(alpha) × dist × power1, into rx1.
     void getSimple(platform::Sender sender);

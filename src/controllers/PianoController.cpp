@@ -4,6 +4,88 @@
 
 #include <cmath>
 
+namespace {
+
+// Acceleration of gravity, m/s², for a weight from a mass: the product is
+// formed in double and rounded to float once.
+constexpr double g = 9.81;
+
+using platform::Drawing;
+using Point = Drawing::Point;
+
+std::string newtons(float value)
+{
+    return platform::stringWithFormat("%0.2f", value) + " N";
+}
+
+// A ramp rising to the right at the angle, of the given sloping length,
+// with a block half way up and the weight and its components as arrows
+// scaled so that the weight is half the slope long. No ramp can be drawn
+// for an angle outside 0 to 90 degrees or a length that is not positive.
+void drawRamp(Drawing& drawing, double length, double radians, float W, float perpendicular,
+              float parallel)
+{
+    drawing.erase();
+    const double rise = std::sin(radians);
+    const double run = std::cos(radians);
+    const Point foot{0.0, 0.0};
+    const Point corner{length * run, 0.0};
+    const Point top{length * run, length * rise};
+    drawing.drawOutline({foot, corner, top}, Drawing::Ink::Body);
+    drawing.drawLabel({corner.x / 2.0, 0.0}, "b");
+    drawing.drawLabel({corner.x, top.y / 2.0}, "h");
+    drawing.drawLabel({top.x * 0.8, top.y * 0.8}, "l");
+    drawing.drawLabel({foot.x + length * 0.12, 0.0}, "α");
+
+    // A square block on the slope, half way up.
+    const double side = length * 0.14;
+    const Point along{run, rise};
+    const Point outwards{-rise, run};
+    const Point middle{length * run / 2.0, length * rise / 2.0};
+    const auto at = [&](double a, double o) {
+        return Point{middle.x + along.x * a + outwards.x * o,
+                     middle.y + along.y * a + outwards.y * o};
+    };
+    drawing.drawOutline(
+        {at(-side / 2, 0), at(side / 2, 0), at(side / 2, side), at(-side / 2, side)},
+        Drawing::Ink::Body);
+    if (!(std::isfinite(W) && W != 0.0f))
+        return;
+    const Point centre = at(0, side / 2);
+    const double scale = length / 2.0 / std::fabs(double{W});
+    const auto tip = [&](Point direction, float force) {
+        return Point{centre.x + direction.x * double{force} * scale,
+                     centre.y + direction.y * double{force} * scale};
+    };
+    drawing.drawArrow(centre, tip({0.0, -1.0}, W), "W " + newtons(W), Drawing::Ink::Force);
+    if (std::isfinite(perpendicular))
+        drawing.drawArrow(centre, tip({rise, -run}, perpendicular), "W⊥ " + newtons(perpendicular),
+                          Drawing::Ink::Result);
+    if (std::isfinite(parallel))
+        drawing.drawArrow(centre, tip({-run, -rise}, parallel), "W∥ " + newtons(parallel),
+                          Drawing::Ink::Result);
+}
+
+void describeRamp(Drawing& drawing, float angle, float W, float perpendicular, float parallel)
+{
+    drawing.setDescription(
+        {PHYSCALC_TRANSLATE_NOOP("Ramp", "A ramp rising at %1 degrees with a body on it. Its "
+                                         "weight of %2 N, straight down, splits into %3 N pressing "
+                                         "on the slope and %4 N pulling down the slope."),
+         {platform::stringWithFormat("%0.2f", angle), platform::stringWithFormat("%0.2f", W),
+          platform::stringWithFormat("%0.2f", perpendicular),
+          platform::stringWithFormat("%0.2f", parallel)}});
+}
+
+void refuseRamp(Drawing& drawing, const platform::Text& reason)
+{
+    drawing.erase();
+    drawing.setCaption(reason);
+    drawing.setDescription(reason);
+}
+
+} // namespace
+
 void PianoController::analyze(platform::Sender)
 {
     const float W = weight->floatValue();
@@ -29,4 +111,62 @@ void PianoController::analyze(platform::Sender)
     platform::display(*dangolo, "%0.2f", angle);
     platform::display(*labOrto, "%0.2f", perpendicular);
     platform::display(*labPara, "%0.2f", parallel);
+    drawSides(W, h, l, angle, perpendicular, parallel);
+}
+
+void PianoController::drawSides(float W, float h, float l, float angle, float perpendicular,
+                                float parallel)
+{
+    if (rampDrawing == nullptr)
+        return;
+    if (!(l > 0.0f) || !std::isfinite(l)) {
+        refuseRamp(
+            *rampDrawing,
+            {PHYSCALC_TRANSLATE_NOOP("Ramp", "No ramp drawn: its length l is not above 0."), {}});
+        return;
+    }
+    if (!(h >= 0.0f && h <= l)) {
+        refuseRamp(*rampDrawing, {PHYSCALC_TRANSLATE_NOOP(
+                                      "Ramp", "No ramp drawn: the height h must lie between 0 and "
+                                              "the length l."),
+                                  {}});
+        return;
+    }
+    drawRamp(*rampDrawing, double{l}, std::asin(double{h} / double{l}), W, perpendicular, parallel);
+    describeRamp(*rampDrawing, angle, W, perpendicular, parallel);
+}
+
+void PianoController::analyzeSlope(platform::Sender)
+{
+    float W = slopeWeight->floatValue();
+    const std::string massText = slopeMass->stringValue();
+    if (massText.find_first_not_of(" \t") != std::string::npos) {
+        const float m = platform::readFloat(massText);
+        const double mg = double{m} * g;
+        W = static_cast<float>(mg);
+    }
+    const float alpha = slopeAngle->floatValue();
+    const double radians = platform::degreesToRadians(alpha);
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    const double perpendicularInDouble = double{W} * c;
+    const float perpendicular = static_cast<float>(perpendicularInDouble);
+    const double parallelInDouble = double{W} * s;
+    const float parallel = static_cast<float>(parallelInDouble);
+
+    platform::display(*slopeW, "%0.2f", W);
+    platform::display(*slopeOrto, "%0.2f", perpendicular);
+    platform::display(*slopePara, "%0.2f", parallel);
+
+    if (rampDrawing == nullptr)
+        return;
+    if (!(alpha > 0.0f && alpha < 90.0f)) {
+        refuseRamp(*rampDrawing, {PHYSCALC_TRANSLATE_NOOP(
+                                      "Ramp", "No ramp drawn: the angle must lie between 0 and 90 "
+                                              "degrees."),
+                                  {}});
+        return;
+    }
+    drawRamp(*rampDrawing, 1.0, radians, W, perpendicular, parallel);
+    describeRamp(*rampDrawing, alpha, W, perpendicular, parallel);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Drawing.h"
 
 class PianoController
 {
@@ -20,5 +21,19 @@ public:
     platform::Field* lenght = nullptr;
     platform::Field* weight = nullptr;
 
+    // The ramp as textbooks state it: a weight, or a mass, and the angle.
+    platform::Field* slopeWeight = nullptr;
+    platform::Field* slopeMass = nullptr; // wins over slopeWeight when it holds text
+    platform::Field* slopeAngle = nullptr;
+    platform::Field* slopeW = nullptr; // the weight used, m·g for a mass
+    platform::Field* slopeOrto = nullptr;
+    platform::Field* slopePara = nullptr;
+    // The ramp drawn to the numbers after each press; may be left unset.
+    platform::Drawing* rampDrawing = nullptr;
+
     void analyze(platform::Sender sender);
+    void analyzeSlope(platform::Sender sender);
+
+private:
+    void drawSides(float W, float h, float l, float angle, float perpendicular, float parallel);
 };

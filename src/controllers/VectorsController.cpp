@@ -170,6 +170,29 @@ void blankRun(VectorsController& tool)
     tool.result->setStringValue("");
     tool.diagram->erase();
     tool.diagram->setDescription("No vectors entered.");
+    if (tool.componentTable != nullptr)
+        tool.componentTable->show({});
+}
+
+// One line per vector entered so far, by its number in the list, and the
+// resultant's line once there is one.
+void showComponents(platform::TextPane& table, const vectorStore::Resultant* resultant)
+{
+    std::vector<platform::Text> lines{
+        {PHYSCALC_TRANSLATE_NOOP("Vectors", "Components, by number in the list:"), {}}};
+    for (int index = 0; index < vectorStore::entering(); ++index) {
+        const std::string number = std::to_string(index + 1);
+        if (const auto parts = vectorStore::components(index))
+            lines.push_back({PHYSCALC_TRANSLATE_NOOP("Vectors", "%1:  x = %2,  y = %3"),
+                             {number, fourDecimals(parts->x), fourDecimals(parts->y)}});
+        else
+            lines.push_back(
+                {PHYSCALC_TRANSLATE_NOOP("Vectors", "%1:  no direction, left out"), {number}});
+    }
+    if (resultant != nullptr)
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP("Vectors", "R:  x = %1,  y = %2"),
+                         {fourDecimals(resultant->x), fourDecimals(resultant->y)}});
+    table.show(lines);
 }
 
 // Draws the vector just stored tip to tail after the ones before it, or lists
@@ -260,6 +283,8 @@ void VectorsController::confirm(platform::Sender)
         listOfVectors->setStringValue(listOfVectors->stringValue() + piece);
     }
     drawEntered(*diagram, nameText, code);
+    if (componentTable != nullptr)
+        showComponents(*componentTable, nullptr);
 
     if (vectorStore::declared() > vectorStore::entering()) {
         platform::app().beginSheet(*newVectWin, *myself);
@@ -271,6 +296,8 @@ void VectorsController::confirm(platform::Sender)
     platform::display(*ry, "%0.4f", resultant.y);
     platform::display(*result, "%0.4f", resultant.magnitude);
     drawResultant(*diagram, resultant);
+    if (componentTable != nullptr)
+        showComponents(*componentTable, &resultant);
 }
 
 void VectorsController::abort(platform::Sender)

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Diagram.h"
+#include "Text.h"
 
 #include <optional>
 #include <string>
@@ -91,6 +92,9 @@ public:
     // The run drawn to scale: each vector tip to tail as it is confirmed, then
     // the resultant. It shows the numbers of the fields and changes none.
     platform::Diagram* diagram = nullptr;
+    // Each vector's x and y components, numbered in the order of the list,
+    // and the resultant's; may be left unset.
+    platform::TextPane* componentTable = nullptr;
 
     // Takes the count from the count panel and begins the new-vector sheet, or
     // shows the alert for a count below 1.

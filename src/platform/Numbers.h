@@ -30,6 +30,13 @@ int readInt(std::string_view text);
 // "nan" without a sign. Any other format is returned as it stands.
 std::string stringWithFormat(std::string_view format, double value);
 
+// The value to that many significant figures in fixed notation, "." as the
+// decimal point: 100552.5 to four is "100600", 1.99238 is "1.992", 0 is
+// "0.000". Values that would need more than nine decimals, or of 1e15 and
+// above, use an exponent ("1.500e-12"). Infinities and NaN as in
+// stringWithFormat.
+std::string significant(double value, int figures);
+
 // Writes a float result into a field: widened to double, then formatted.
 void display(Field& field, std::string_view format, float value);
 

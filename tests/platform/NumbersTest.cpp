@@ -216,3 +216,39 @@ TEST(Text, english_fills_each_placeholder_with_its_argument)
                               {"10", "3"}};
     EXPECT_EQ(platform::english(text), "3 of 10 at 100%, %3 kept");
 }
+
+namespace {
+
+struct SignificantCase
+{
+    const char* name;
+    double value;
+    int figures;
+    const char* shown;
+};
+
+class Significant : public testing::TestWithParam<SignificantCase>
+{ };
+
+TEST_P(Significant, rounds_to_the_figures_in_fixed_notation)
+{
+    const SignificantCase& c = GetParam();
+    EXPECT_EQ(platform::significant(c.value, c.figures), c.shown);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, Significant, testing::Values(
+    SignificantCase{"kilopascals",          100.5525,     4, "100.6"},
+    SignificantCase{"below_one",            0.992376,     4, "0.9924"},
+    SignificantCase{"carries_to_next_power", 9.9996,      4, "10.00"},
+    SignificantCase{"more_digits_than_asked", 100552.5,   4, "100600"},
+    SignificantCase{"negative",             -0.00123456,  3, "-0.00123"},
+    SignificantCase{"zero",                 0.0,          4, "0.000"},
+    SignificantCase{"tiny_uses_exponent",   1.5e-12,      4, "1.500e-12"},
+    SignificantCase{"huge_uses_exponent",   2.5e20,       2, "2.5e+20"},
+    SignificantCase{"infinity",             HUGE_VAL,     4, "inf"},
+    SignificantCase{"not_a_number",         NAN,          4, "nan"}),
+    [](const testing::TestParamInfo<SignificantCase>& row) { return std::string(row.param.name); });
+// clang-format on
+
+} // namespace

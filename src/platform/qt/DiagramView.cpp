@@ -1,9 +1,13 @@
 #include "DiagramView.h"
 
+#include "Painting.h"
+
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace platform::qt {
 
@@ -27,13 +31,7 @@ double roundStep(double rough)
 
 void drawHead(QPainter& painter, QPointF from, QPointF to, qreal size)
 {
-    const QLineF shaft(to, from);
-    for (const qreal turn : {25.0, -25.0}) {
-        QLineF wing = shaft;
-        wing.setLength(size);
-        wing.setAngle(shaft.angle() + turn);
-        painter.drawLine(wing);
-    }
+    drawArrowHead(painter, from, to, size);
 }
 
 // The part of the plane shown.
@@ -149,34 +147,44 @@ void DiagramView::paintEvent(QPaintEvent*)
     const QPointF origin = map(0.0, 0.0);
     const QPointF xEnd = map(plane.maxX, 0.0);
     const QPointF yEnd = map(0.0, plane.maxY);
-    painter.setPen(QPen(colours.color(QPalette::Mid), 1.0));
+    const QColor axisColour = inkColour(colours, Drawing::Ink::Guide);
+    painter.setPen(QPen(axisColour, std::max(1.5, line / 10.0)));
     painter.drawLine(map(plane.minX, 0.0), xEnd);
     painter.drawLine(map(0.0, plane.minY), yEnd);
     const qreal head = line * 0.45;
     drawHead(painter, origin, xEnd, head);
     drawHead(painter, origin, yEnd, head);
 
+    // Labels are placed after every arrow is drawn, each clear of the others
+    // and of the axes' numbers.
+    LabelPlacer labels(QRectF(rect()).adjusted(2, 2, -2, -2));
     const double step = roundStep(span / 4.0);
     const qreal tick = line * 0.2;
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     painter.setFont(small);
-    painter.setPen(colours.color(QPalette::WindowText));
+    painter.setPen(inkColour(colours, Drawing::Ink::Body));
     for (double at = std::ceil(plane.minX / step) * step; at < plane.maxX; at += step) {
         const QPointF mark = map(at, 0.0);
         if (std::abs(at) < step / 2.0 || xEnd.x() - mark.x() < head * 2.0)
             continue;
         painter.drawLine(mark - QPointF(0, tick), mark + QPointF(0, tick));
-        painter.drawText(QRectF(mark.x() - line * 2, mark.y() + tick, line * 4, line),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(at, 'g', 6));
+        const QString number = QString::number(at, 'g', 6);
+        const QRectF box(mark.x() - line * 2, mark.y() + tick, line * 4, line);
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, number);
+        const qreal wide = painter.fontMetrics().horizontalAdvance(number);
+        labels.reserve(QRectF(mark.x() - wide / 2, box.top(), wide, line));
     }
     for (double at = std::ceil(plane.minY / step) * step; at < plane.maxY; at += step) {
         const QPointF mark = map(0.0, at);
         if (std::abs(at) < step / 2.0 || mark.y() - yEnd.y() < head * 2.0)
             continue;
         painter.drawLine(mark - QPointF(tick, 0), mark + QPointF(tick, 0));
-        painter.drawText(QRectF(mark.x() - line * 4 - tick, mark.y() - line / 2, line * 4, line),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(at, 'g', 6));
+        const QString number = QString::number(at, 'g', 6);
+        const QRectF box(mark.x() - line * 4 - tick, mark.y() - line / 2, line * 4, line);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, number);
+        const qreal wide = painter.fontMetrics().horizontalAdvance(number);
+        labels.reserve(QRectF(box.right() - wide, box.top(), wide, line));
     }
     painter.setFont(font());
     painter.drawText(QRectF(xEnd.x() - line * 0.5, xEnd.y(), line, line), Qt::AlignCenter,
@@ -184,14 +192,16 @@ void DiagramView::paintEvent(QPaintEvent*)
     painter.drawText(QRectF(yEnd.x() + tick, yEnd.y() - line * 0.5, line, line), Qt::AlignCenter,
                      QStringLiteral("y"));
 
+    std::vector<std::tuple<QString, QPointF, QPointF, QColor>> pending;
     for (const Drawn& arrow : arrows) {
         if (!isFinite(arrow.from) || !isFinite(arrow.to))
             continue;
         const bool total = arrow.kind == Arrow::Total;
-        const QColor colour = colours.color(total ? QPalette::WindowText : QPalette::Highlight);
+        const QColor colour = inkColour(colours, total ? Drawing::Ink::Body : Drawing::Ink::Force);
         const QPointF from = map(arrow.from);
         const QPointF to = map(arrow.to);
-        painter.setPen(QPen(colour, total ? 2.5 : 2.0, Qt::SolidLine, Qt::RoundCap));
+        const qreal stroke = std::max(2.0, line / 7.0);
+        painter.setPen(QPen(colour, total ? stroke * 1.3 : stroke, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(from, to);
         const QLineF shaft(from, to);
         if (shaft.length() > head)
@@ -199,12 +209,19 @@ void DiagramView::paintEvent(QPaintEvent*)
         // The label beside the middle of the arrow, on its left-hand side.
         const QLineF normal = shaft.length() > 0.0 ? shaft.normalVector().unitVector()
                                                    : QLineF(from, from + QPointF(0, -1));
-        const QPointF beside = shaft.pointAt(0.5) + (normal.p2() - normal.p1()) * line * 0.8;
-        painter.drawText(QRectF(beside.x() - line * 3, beside.y() - line / 2, line * 6, line),
-                         Qt::AlignCenter, arrow.label);
+        pending.emplace_back(arrow.label, shaft.pointAt(0.5), normal.p2() - normal.p1(), colour);
+    }
+    const QFontMetricsF metrics(font());
+    placed.clear();
+    for (const auto& [text, anchor, direction, colour] : pending) {
+        const QRectF box = labels.place(
+            anchor, QSizeF(metrics.horizontalAdvance(text) + line * 0.3, line), direction);
+        placed.push_back(box);
+        painter.setPen(colour);
+        painter.drawText(box, Qt::AlignCenter, text);
     }
 
-    painter.setPen(colours.color(QPalette::WindowText));
+    painter.setPen(inkColour(colours, Drawing::Ink::Body));
     QRectF legendLine(line, area.bottom() + line * 1.2, width() - line * 2, line);
     for (const QString& text : legend) {
         painter.drawText(legendLine, Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -24,6 +24,9 @@ public:
     // Becomes the widget's accessible description.
     void setDescription(const std::string& text) override;
 
+    // Where the arrows' labels went at the last painting.
+    const std::vector<QRectF>& labelBoxes() const { return placed; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -41,6 +44,7 @@ private:
 
     std::vector<Drawn> arrows;
     QStringList legend;
+    std::vector<QRectF> placed;
 };
 
 } // namespace platform::qt
