@@ -1,6 +1,9 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "LabSheetView.h"
+#include "ResultsLogWindow.h"
+#include "WorkingPane.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
@@ -12,7 +15,10 @@
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QSaveFile>
 
 namespace app {
 
@@ -32,6 +38,16 @@ struct Interface::Windows
     // is destroyed after them.
     FormWindow<Ui::CountPanel, SheetDialog>* countPanel = nullptr;
     FormWindow<Ui::NewVectorSheet, SheetDialog>* newVectorSheet = nullptr;
+    // Each tool's working, below its fields; the errors window's lab sheet;
+    // the results log, built when it is first opened.
+    WorkingPane pianoWorking{&piano};
+    WorkingPane errorsWorking{&errors};
+    WorkingPane frictionWorking{&friction};
+    WorkingPane torqueWorking{&torque};
+    WorkingPane vectorsWorking{&vectors};
+    WorkingPane fluidWorking{&fluid};
+    LabSheetView labSheet{&errors, errors.ui.meanLayout, 3};
+    std::unique_ptr<ResultsLogWindow> log;
 };
 
 Interface::Interface()
@@ -59,6 +75,7 @@ Interface::Interface()
     connectMomento();
     connectVectors();
     connectFluid();
+    connectWorkingAndLog();
 }
 
 Interface::~Interface() = default;
@@ -66,6 +83,126 @@ Interface::~Interface() = default;
 QMainWindow& Interface::launcher()
 {
     return windows->launcher;
+}
+
+bool Interface::hasUnsavedEntries() const
+{
+    return resultsLog.hasUnsavedEntries();
+}
+
+void Interface::connectWorkingAndLog()
+{
+    pianoController.working = &windows->pianoWorking;
+    errorController.working = &windows->errorsWorking;
+    attritoController.working = &windows->frictionWorking;
+    momentoController.working = &windows->torqueWorking;
+    vectorsController.working = &windows->vectorsWorking;
+    fluidController.working = &windows->fluidWorking;
+    pianoController.log = &resultsLog;
+    errorController.log = &resultsLog;
+    attritoController.log = &resultsLog;
+    momentoController.log = &resultsLog;
+    vectorsController.log = &resultsLog;
+    fluidController.log = &resultsLog;
+
+    // The lab sheet's button sits beside Clear values, and Tab reaches it
+    // there.
+    LabSheetView& sheet = windows->labSheet;
+    QWidget::setTabOrder(windows->errors.ui.erase, sheet.toggle());
+    errorController.labSheet = &sheet;
+    ErrorController& c = errorController;
+    QObject::connect(&sheet, &LabSheetView::removeLastClicked, &sheet,
+                     [&c, &sheet] { c.removeLast(&sheet); });
+    QObject::connect(&sheet, &LabSheetView::copyClicked, &sheet,
+                     [&c, &sheet] { c.copySheet(&sheet); });
+    QObject::connect(&sheet, &LabSheetView::settingsEdited, &sheet,
+                     [&c, &sheet] { c.refreshSheet(&sheet); });
+
+    resultsLog.changed = [this] { refreshResultsLog(); };
+    QObject::connect(windows->launcher.ui.showResultsLogAction, &QAction::triggered,
+                     &windows->launcher, [this] { showResultsLog(); });
+}
+
+void Interface::showResultsLog()
+{
+    if (windows->log == nullptr) {
+        windows->log = std::make_unique<ResultsLogWindow>();
+        const Ui::ResultsLogWindow& ui = windows->log->ui;
+        QObject::connect(ui.copyLog, &QPushButton::clicked, windows->log.get(), [this] {
+            QApplication::clipboard()->setText(QString::fromStdString(resultsLog.plainText(
+                [](const platform::Text& text) { return translated(text).toStdString(); })));
+        });
+        QObject::connect(ui.clearLog, &QPushButton::clicked, windows->log.get(),
+                         [this] { resultsLog.clear(); });
+        QObject::connect(ui.saveLog, &QPushButton::clicked, windows->log.get(),
+                         [this] { saveResultsLog(); });
+        refreshResultsLog();
+        windows->log->resize(windows->log->sizeHint().expandedTo(
+            QSize(windows->log->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 60, 0)));
+    }
+    windows->log->show();
+    windows->log->raise();
+    windows->log->activateWindow();
+}
+
+void Interface::refreshResultsLog()
+{
+    if (windows->log == nullptr)
+        return;
+    QList<QStringList> rows;
+    for (const ResultsLog::Entry& entry : resultsLog.entries()) {
+        rows.append({QString::fromStdString(entry.time), translated(entry.computation.tool),
+                     QString::fromStdString(ResultsLog::joined(entry.computation.inputs)),
+                     QString::fromStdString(ResultsLog::joined(entry.computation.results))});
+    }
+    windows->log->setRows(rows);
+}
+
+void Interface::saveResultsLog()
+{
+    auto* dialog = new QFileDialog(windows->log.get(),
+                                   QCoreApplication::translate("ResultsLog", "Save results log"));
+    dialog->setObjectName(QStringLiteral("saveLogDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    const QString csv = QCoreApplication::translate("ResultsLog", "CSV (*.csv)");
+    const QString markdown = QCoreApplication::translate("ResultsLog", "Markdown (*.md)");
+    dialog->setNameFilters({csv, markdown});
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
+                     [dialog, markdown](const QString& filter) {
+                         dialog->setDefaultSuffix(filter == markdown ? QStringLiteral("md")
+                                                                     : QStringLiteral("csv"));
+                     });
+    QObject::connect(dialog, &QFileDialog::fileSelected, windows->log.get(),
+                     [this](const QString& path) { writeResultsLog(path); });
+    dialog->open();
+}
+
+void Interface::writeResultsLog(const QString& path)
+{
+    const ResultsLog::Render render = [](const platform::Text& text) {
+        return translated(text).toStdString();
+    };
+    const bool markdown = path.endsWith(QStringLiteral(".md"), Qt::CaseInsensitive);
+    const std::string text = markdown ? resultsLog.markdown(render) : resultsLog.csv(render);
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly)
+                         && file.write(text.data(), static_cast<qint64>(text.size()))
+                                == static_cast<qint64>(text.size())
+                         && file.commit();
+    if (written) {
+        resultsLog.markSaved();
+        return;
+    }
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QCoreApplication::translate("ResultsLog", "Results log not saved"),
+        QCoreApplication::translate("ResultsLog", "%1 could not be written: %2")
+            .arg(path, file.errorString()),
+        QMessageBox::Ok, windows->log.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Interface::connectLauncher()

@@ -11,6 +11,7 @@
 #include "PhysicsController.h"
 #include "PianoController.h"
 #include "QtControls.h"
+#include "ResultsLog.h"
 #include "VectorsController.h"
 
 #include <QMainWindow>
@@ -45,6 +46,12 @@ public:
 
     QMainWindow& launcher();
 
+    // Opens the results log, built the first time; Ctrl+L from any window.
+    void showResultsLog();
+    // Whether the log holds computations that were never saved, for asking
+    // before quitting.
+    bool hasUnsavedEntries() const;
+
 private:
     void connectLauncher();
     void showAbout();
@@ -54,10 +61,15 @@ private:
     void connectMomento();
     void connectVectors();
     void connectFluid();
+    void connectWorkingAndLog();
+    void refreshResultsLog();
+    void saveResultsLog();
+    void writeResultsLog(const QString& path);
 
     platform::qt::QtApplication application;
     platform::CurrentApplication current{application};
     platform::qt::Outlets outlets;
+    ResultsLog resultsLog;
 
     PhysicsController physicsController;
     PianoController pianoController;

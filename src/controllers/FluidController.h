@@ -4,6 +4,8 @@
 #pragma once
 
 #include "Controls.h"
+#include "Log.h"
+#include "Text.h"
 
 class FluidController
 {
@@ -14,6 +16,8 @@ public:
     platform::Field* press1 = nullptr;
     platform::Field* press2 = nullptr;
     platform::Field* profond = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     // Each action overwrites one field of a group from the other two.
     void getArea(platform::Sender sender);

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "Controls.h"
+#include "Log.h"
+#include "Text.h"
 
 class MomentoController
 {
@@ -14,6 +16,8 @@ public:
     platform::Field* power2 = nullptr;
     platform::Field* rx1 = nullptr;
     platform::Field* rx2 = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     // M = sin(alpha) × dist × power1, into rx1.
     void getSimple(platform::Sender sender);

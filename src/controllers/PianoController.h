@@ -3,6 +3,8 @@
 #pragma once
 
 #include "Controls.h"
+#include "Log.h"
+#include "Text.h"
 
 class PianoController
 {
@@ -19,6 +21,9 @@ public:
     platform::Field* labPara = nullptr;
     platform::Field* lenght = nullptr;
     platform::Field* weight = nullptr;
+    // The computation laid out step by step, and the session's log.
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     void analyze(platform::Sender sender);
 };

@@ -5,6 +5,8 @@
 
 #include "Controls.h"
 #include "Diagram.h"
+#include "Log.h"
+#include "Text.h"
 
 #include <optional>
 #include <string>
@@ -91,6 +93,8 @@ public:
     // The run drawn to scale: each vector tip to tail as it is confirmed, then
     // the resultant. It shows the numbers of the fields and changes none.
     platform::Diagram* diagram = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     // Takes the count from the count panel and begins the new-vector sheet, or
     // shows the alert for a count below 1.

@@ -1,0 +1,49 @@
+#include "WorkingPane.h"
+
+#include <QCoreApplication>
+#include <QLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace platform::qt {
+
+WorkingPane::WorkingPane(QWidget* window)
+    : button(new QPushButton(window))
+    , pane(window, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
+{
+    button->setObjectName(QStringLiteral("showWorking"));
+    button->setText(QCoreApplication::translate("WorkingPane", "Wor&king"));
+    button->setAccessibleName(QCoreApplication::translate("WorkingPane", "Show working"));
+    button->setToolTip(QCoreApplication::translate(
+        "WorkingPane", "Show or hide how the last result was worked out"));
+    button->setCheckable(true);
+    // Return in a field presses the window's own button, never this one.
+    button->setAutoDefault(false);
+    window->layout()->addWidget(button);
+    QObject::connect(button, &QPushButton::toggled, button,
+                     [this](bool checked) { setShown(checked); });
+}
+
+void WorkingPane::show(const std::vector<Text>& lines)
+{
+    last = lines;
+    if (button->isChecked())
+        setShown(true);
+}
+
+void WorkingPane::setShown(bool shown)
+{
+    if (!shown) {
+        if (pane.view() != nullptr)
+            pane.view()->hide();
+        return;
+    }
+    if (!last.empty()) {
+        pane.show(last);
+        return;
+    }
+    pane.show({Text{
+        PHYSCALC_TRANSLATE_NOOP("WorkingPane", "Press a button: its working shows here."), {}}});
+}
+
+} // namespace platform::qt
