@@ -44,7 +44,7 @@ void MomentoController::getSimple(platform::Sender)
     working::publish(
         working, log,
         {tool,
-         {{"F", shortest(F)}, {"d", shortest(d)}, {"\u03b1", shortest(a)}},
+         {{"\u03b1", shortest(a)}, {"d", shortest(d)}, {"F", shortest(F)}},
          {{"M", twoDecimals(M)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "sin \u03b1 = sin %1\u00b0 %2"),
               {shortest(a), working::step(s)}},
