@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <string_view>
 
 namespace series {
 
@@ -88,10 +88,19 @@ std::string threeSignificant(double value)
     return fixed(parts.negative, roundedDigits(parts, place), place);
 }
 
+// from_chars, unlike strtod, reads "2.03" the same under a German locale.
+double parse(std::string_view text)
+{
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 double asRead(float value)
 {
-    const std::string text = platform::shortest(value);
-    return std::strtod(text.c_str(), nullptr);
+    if (!std::isfinite(value))
+        return value;
+    return parse(platform::shortest(value));
 }
 
 } // namespace
@@ -103,8 +112,7 @@ double roundTo12(double value)
     char buffer[40];
     const auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 11).ptr;
-    *end = '\0';
-    return std::strtod(buffer, nullptr);
+    return parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 std::string plusMinus(double mean, double uncertainty)
