@@ -7,6 +7,7 @@
 #include "MomentoController.h"
 #include "Numbers.h"
 #include "PianoController.h"
+#include "VectorsController.h"
 
 #include <gtest/gtest.h>
 
@@ -242,6 +243,68 @@ TEST(WorkingLines, read_like_a_worked_example)
     EXPECT_NE(tools.pane.english().find("\u03b5 \u00b7 100 \u2248 0.3333 \u00d7 100 = 33.33 %"),
               std::string::npos)
         << tools.pane.english();
+}
+
+TEST(VectorWorking, lists_each_vector_then_the_sums_the_fields_show)
+{
+    test::Journal journal;
+    test::MemoryApplication application{journal};
+    test::Fields fields{"angle",           "listOfVectors", "name", "power",
+                        "numberOfVectors", "result",        "rx",   "ry"};
+    test::MemoryWindow myself{"myself", journal};
+    test::MemoryWindow newVectWin{"newVectWin", journal};
+    test::MemoryWindow firstPanel{"firstPanel", journal};
+    test::MemoryChoice where{"where", journal};
+    test::MemoryDiagram diagram;
+    test::MemoryPane pane;
+    test::MemoryLog log;
+    VectorsController tool;
+    tool.angle = &fields.at("angle");
+    tool.listOfVectors = &fields.at("listOfVectors");
+    tool.myself = &myself;
+    tool.name = &fields.at("name");
+    tool.newVectWin = &newVectWin;
+    tool.power = &fields.at("power");
+    tool.where = &where;
+    tool.numberOfVectors = &fields.at("numberOfVectors");
+    tool.firstPanel = &firstPanel;
+    tool.result = &fields.at("result");
+    tool.rx = &fields.at("rx");
+    tool.ry = &fields.at("ry");
+    tool.diagram = &diagram;
+    tool.working = &pane;
+    tool.log = &log;
+    vectorStore::reset();
+
+    fields.at("numberOfVectors").text = "2";
+    tool.declareVectorsNumber(nullptr);
+    fields.at("power").text = "10";
+    fields.at("angle").text = "30";
+    where.chosen = "++";
+    tool.confirm(nullptr);
+    EXPECT_EQ(pane.english(), "v1: 10 at 30\u00b0, code ++: x \u2248 8.660, y = 5\n");
+    EXPECT_TRUE(log.recorded.empty());
+
+    fields.at("power").text = "3";
+    where.chosen = "x -";
+    tool.confirm(nullptr);
+    const std::string rx = fields.at("rx").text;
+    const std::string ry = fields.at("ry").text;
+    const std::string r = fields.at("result").text;
+    EXPECT_EQ(pane.english(), "v1: 10 at 30\u00b0, code ++: x \u2248 8.660, y = 5\n"
+                              "v2: 3 at 30\u00b0, code x -: x = -3, y = 0\n"
+                              "Rx = \u03a3x = "
+                                  + rx + "\nRy = \u03a3y = " + ry
+                                  + "\n"
+                                    "R = \u221a(Rx\u00b2 + Ry\u00b2) = \u221a("
+                                  + rx + "\u00b2 + " + ry + "\u00b2) = " + r + "\n");
+    ASSERT_EQ(log.recorded.size(), 1U);
+    EXPECT_EQ(log.recorded.front().results,
+              (std::vector<platform::Quantity>{{"Rx", rx}, {"Ry", ry}, {"R", r}}));
+    EXPECT_EQ(log.recorded.front().inputs.at(1).value, "3, 30\u00b0, x -");
+
+    tool.clear(nullptr);
+    EXPECT_TRUE(pane.lines.empty());
 }
 
 } // namespace
