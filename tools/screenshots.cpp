@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include <cstdio>
@@ -64,7 +66,27 @@ void save(QWidget* widget, const QString& directory, const char* file)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    // --dark renders with a dark palette, to see that every colour follows it.
+    if (arguments.removeAll(QStringLiteral("--dark")) > 0) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(53, 53, 56));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(60, 60, 64));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::black);
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+        dark.setColor(QPalette::ToolTipText, Qt::white);
+        dark.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+        dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+        QApplication::setPalette(dark);
+    }
     const QString directory = arguments.size() > 1 ? arguments.at(1) : QStringLiteral(".");
     QDir().mkpath(directory);
 
@@ -141,5 +163,29 @@ int main(int argc, char* argv[])
         press(newVector, "confirm");
     }
     save(vectors, directory, "vector-sum.png");
+
+    // The working of the inclined plane's worked example, shown.
+    QWidget* plane = topLevel(QStringLiteral("pianoWin"));
+    press(plane, "showWorking");
+    plane->adjustSize();
+    save(plane, directory, "inclined-plane-working.png");
+
+    // A series of readings on the lab sheet, with its working.
+    QWidget* errors = topLevel(QStringLiteral("errWin"));
+    press(errors, "erase");
+    press(errors, "showLabSheet");
+    type(errors, "unit", "m");
+    for (const char* value : {"2.01", "1.98", "2.03", "2.00", "1.99"}) {
+        type(errors, "valToMedia", value);
+        press(errors, "addToMedia");
+    }
+    press(errors, "getMedia");
+    press(errors, "showWorking");
+    errors->adjustSize();
+    save(errors, directory, "lab-sheet.png");
+
+    // Every computation above, in the results log.
+    interface.showResultsLog();
+    save(topLevel(QStringLiteral("resultsLogWin")), directory, "results-log.png");
     return 0;
 }

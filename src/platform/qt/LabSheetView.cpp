@@ -76,7 +76,18 @@ void LabSheetView::appendValue(const std::string& value)
 {
     QListWidget* list = built().values;
     list->addItem(toQString(value));
-    list->scrollToBottom();
+    // Scrolling lays out every item, so a quick run of values scrolls once,
+    // when the event loop comes round; each time, a long series slows down.
+    if (!scrollPending) {
+        scrollPending = true;
+        QMetaObject::invokeMethod(
+            list,
+            [this, list] {
+                scrollPending = false;
+                list->scrollToBottom();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void LabSheetView::removeLastValue()

@@ -58,6 +58,7 @@ private:
     QPointer<QPushButton> button;
     QPointer<QWidget> widget;
     std::unique_ptr<Ui::LabSheet> ui;
+    bool scrollPending = false;
 };
 
 } // namespace platform::qt
