@@ -137,8 +137,11 @@ void Interface::showResultsLog()
         QObject::connect(ui.saveLog, &QPushButton::clicked, windows->log.get(),
                          [this] { saveResultsLog(); });
         refreshResultsLog();
+        // Wide enough for a vector run's inputs, tall enough for a lesson's
+        // presses, in the window's own font.
+        const QFontMetrics metrics = windows->log->fontMetrics();
         windows->log->resize(windows->log->sizeHint().expandedTo(
-            QSize(windows->log->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 60, 0)));
+            QSize(metrics.horizontalAdvance(QLatin1Char('M')) * 75, metrics.lineSpacing() * 30)));
     }
     windows->log->show();
     windows->log->raise();

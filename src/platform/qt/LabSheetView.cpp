@@ -58,7 +58,7 @@ Ui::LabSheet& LabSheetView::built()
     QWidget::setTabOrder(button, ui->unit);
     QWidget* previous = ui->unit;
     for (QWidget* next : std::initializer_list<QWidget*>{
-             ui->resolution, ui->values, ui->count, ui->minimum, ui->maximum, ui->mean,
+             ui->resolution, ui->count, ui->values, ui->minimum, ui->maximum, ui->mean,
              ui->halfRange, ui->deviation, ui->deviationOfMean, ui->result, ui->removeLast,
              ui->copySheet}) {
         QWidget::setTabOrder(previous, next);

@@ -20,6 +20,7 @@ WorkingPane::WorkingPane(QWidget* window)
     // Return in a field presses the window's own button, never this one.
     button->setAutoDefault(false);
     window->layout()->addWidget(button);
+    window->layout()->setAlignment(button, Qt::AlignLeft);
     QObject::connect(button, &QPushButton::toggled, button,
                      [this](bool checked) { setShown(checked); });
 }
