@@ -46,7 +46,7 @@ struct Interface::Windows
     WorkingPane torqueWorking{&torque};
     WorkingPane vectorsWorking{&vectors};
     WorkingPane fluidWorking{&fluid};
-    LabSheetView labSheet{&errors, errors.ui.meanLayout, 3};
+    LabSheetView labSheet{&errors, errors.ui.meanLayout, 3, errors.ui.erase};
     std::unique_ptr<ResultsLogWindow> log;
 };
 
@@ -105,10 +105,7 @@ void Interface::connectWorkingAndLog()
     vectorsController.log = &resultsLog;
     fluidController.log = &resultsLog;
 
-    // The lab sheet's button sits beside Clear values, and Tab reaches it
-    // there.
     LabSheetView& sheet = windows->labSheet;
-    QWidget::setTabOrder(windows->errors.ui.erase, sheet.toggle());
     errorController.labSheet = &sheet;
     ErrorController& c = errorController;
     QObject::connect(&sheet, &LabSheetView::removeLastClicked, &sheet,

@@ -1,5 +1,6 @@
 #include "LabSheetView.h"
 
+#include "FirstShow.h"
 #include "QtControls.h"
 #include "TextPaneView.h"
 #include "ui_LabSheet.h"
@@ -20,13 +21,19 @@ QString toQString(const std::string& text)
 
 } // namespace
 
-LabSheetView::LabSheetView(QWidget* parentWindow, QGridLayout* gridLayout, int gridRow)
+LabSheetView::LabSheetView(QWidget* parentWindow, QGridLayout* gridLayout, int gridRow,
+                           QWidget* previousInTabOrder)
     : QObject(parentWindow)
     , window(parentWindow)
     , layout(gridLayout)
     , row(gridRow)
-    , button(new QPushButton(parentWindow))
 {
+    onFirstShow(parentWindow, [this, previousInTabOrder] { buildButton(previousInTabOrder); });
+}
+
+void LabSheetView::buildButton(QWidget* previousInTabOrder)
+{
+    button = new QPushButton(window);
     button->setObjectName(QStringLiteral("showLabSheet"));
     button->setText(QCoreApplication::translate("LabSheetView", "Lab s&heet"));
     button->setAccessibleName(QCoreApplication::translate("LabSheetView", "Show lab sheet"));
@@ -35,6 +42,8 @@ LabSheetView::LabSheetView(QWidget* parentWindow, QGridLayout* gridLayout, int g
     button->setCheckable(true);
     button->setAutoDefault(false);
     layout->addWidget(button, row, layout->columnCount() - 1);
+    QWidget::setTabOrder(previousInTabOrder, button);
+    button->show();
     connect(button, &QPushButton::toggled, this, [this](bool checked) {
         if (checked)
             built();
@@ -55,7 +64,8 @@ Ui::LabSheet& LabSheetView::built()
     styleFields(widget);
     layout->addWidget(widget, row + 1, 0, 1, layout->columnCount());
     // In the tab order right after the button that shows it.
-    QWidget::setTabOrder(button, ui->unit);
+    if (button != nullptr)
+        QWidget::setTabOrder(button, ui->unit);
     QWidget* previous = ui->unit;
     for (QWidget* next : std::initializer_list<QWidget*>{
              ui->resolution, ui->count, ui->values, ui->minimum, ui->maximum, ui->mean,
@@ -64,7 +74,7 @@ Ui::LabSheet& LabSheetView::built()
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
-    widget->setVisible(button->isChecked());
+    widget->setVisible(button != nullptr && button->isChecked());
     connect(ui->removeLast, &QPushButton::clicked, this, &LabSheetView::removeLastClicked);
     connect(ui->copySheet, &QPushButton::clicked, this, &LabSheetView::copyClicked);
     connect(ui->unit, &QLineEdit::textEdited, this, &LabSheetView::settingsEdited);

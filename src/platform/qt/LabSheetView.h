@@ -26,9 +26,10 @@ class LabSheetView final
     Q_OBJECT
 
 public:
-    // The button and, later, the sheet go into the layout at the given row,
-    // the button in the last column and the sheet across the row below.
-    LabSheetView(QWidget* window, QGridLayout* layout, int row);
+    // The button goes into the layout at the given row, in the last column,
+    // when the window is first shown, after the given widget in the tab
+    // order; the sheet, across the row below, when it is first needed.
+    LabSheetView(QWidget* window, QGridLayout* layout, int row, QWidget* previousInTabOrder);
     ~LabSheetView() override;
 
     void appendValue(const std::string& value) override;
@@ -39,6 +40,7 @@ public:
     std::string unit() const override;
     void copy(const std::vector<CopyRow>& rows) override;
 
+    // Null until the window is first shown.
     QPushButton* toggle() const { return button; }
     // Null until the sheet is built.
     QWidget* sheet() const { return widget; }
@@ -50,6 +52,7 @@ Q_SIGNALS:
     void settingsEdited();
 
 private:
+    void buildButton(QWidget* previousInTabOrder);
     Ui::LabSheet& built();
 
     QPointer<QWidget> window;

@@ -1,5 +1,7 @@
 #include "WorkingPane.h"
 
+#include "FirstShow.h"
+
 #include <QCoreApplication>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -8,9 +10,14 @@
 namespace platform::qt {
 
 WorkingPane::WorkingPane(QWidget* window)
-    : button(new QPushButton(window))
-    , pane(window, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
+    : pane(window, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
 {
+    onFirstShow(window, [this, window] { buildButton(window); });
+}
+
+void WorkingPane::buildButton(QWidget* window)
+{
+    button = new QPushButton(window);
     button->setObjectName(QStringLiteral("showWorking"));
     button->setText(QCoreApplication::translate("WorkingPane", "Wor&king"));
     button->setAccessibleName(QCoreApplication::translate("WorkingPane", "Show working"));
@@ -23,12 +30,13 @@ WorkingPane::WorkingPane(QWidget* window)
     window->layout()->setAlignment(button, Qt::AlignLeft);
     QObject::connect(button, &QPushButton::toggled, button,
                      [this](bool checked) { setShown(checked); });
+    button->show();
 }
 
 void WorkingPane::show(const std::vector<Text>& lines)
 {
     last = lines;
-    if (button->isChecked())
+    if (button != nullptr && button->isChecked())
         setShown(true);
 }
 
