@@ -172,5 +172,29 @@ int main(int argc, char* argv[])
         press(newVector, "confirm");
     }
     save(vectors, directory, "vector-sum.png");
+
+    // The working of the inclined plane's worked example, shown.
+    QWidget* plane = topLevel(QStringLiteral("pianoWin"));
+    press(plane, "showWorking");
+    plane->adjustSize();
+    save(plane, directory, "inclined-plane-working.png");
+
+    // A series of readings on the lab sheet, with its working.
+    QWidget* errors = topLevel(QStringLiteral("errWin"));
+    press(errors, "erase");
+    press(errors, "showLabSheet");
+    type(errors, "unit", "m");
+    for (const char* value : {"2.01", "1.98", "2.03", "2.00", "1.99"}) {
+        type(errors, "valToMedia", value);
+        press(errors, "addToMedia");
+    }
+    press(errors, "getMedia");
+    press(errors, "showWorking");
+    errors->adjustSize();
+    save(errors, directory, "lab-sheet.png");
+
+    // Every computation above, in the results log.
+    interface.showResultsLog();
+    save(topLevel(QStringLiteral("resultsLogWin")), directory, "results-log.png");
     return 0;
 }

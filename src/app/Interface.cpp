@@ -2,7 +2,10 @@
 
 #include "ApplicationIcon.h"
 #include "FormPart.h"
+#include "LabSheetView.h"
+#include "ResultsLogWindow.h"
 #include "TextPaneView.h"
+#include "WorkingPane.h"
 #include "ui_AttritoMassPart.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
@@ -18,9 +21,12 @@
 #include "ui_VectorsWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSaveFile>
 
 namespace app {
 
@@ -44,6 +50,16 @@ struct Interface::Windows
     // is destroyed after them.
     FormWindow<Ui::CountPanel, SheetDialog>* countPanel = nullptr;
     FormWindow<Ui::NewVectorSheet, SheetDialog>* newVectorSheet = nullptr;
+    // Each tool's working, below its fields; the errors window's lab sheet;
+    // the results log, built when it is first opened.
+    WorkingPane pianoWorking{&piano};
+    WorkingPane errorsWorking{&errors};
+    WorkingPane frictionWorking{&friction};
+    WorkingPane torqueWorking{&torque};
+    WorkingPane vectorsWorking{&vectors};
+    WorkingPane fluidWorking{&fluid};
+    LabSheetView labSheet{&errors, errors.ui.meanLayout, 3, errors.ui.erase};
+    std::unique_ptr<ResultsLogWindow> log;
 };
 
 Interface::Interface(Start start)
@@ -103,6 +119,7 @@ void Interface::buildTools()
     connectMomento();
     connectVectors();
     connectFluid();
+    connectWorkingAndLog();
 }
 
 bool Interface::FirstPaintWatch::eventFilter(QObject* watched, QEvent* event)
@@ -112,6 +129,125 @@ bool Interface::FirstPaintWatch::eventFilter(QObject* watched, QEvent* event)
         std::exchange(onFirstPaint, nullptr)();
     }
     return false;
+}
+
+bool Interface::hasUnsavedEntries() const
+{
+    return resultsLog.hasUnsavedEntries();
+}
+
+void Interface::connectWorkingAndLog()
+{
+    pianoController.working = &windows->pianoWorking;
+    errorController.working = &windows->errorsWorking;
+    attritoController.working = &windows->frictionWorking;
+    momentoController.working = &windows->torqueWorking;
+    vectorsController.working = &windows->vectorsWorking;
+    fluidController.working = &windows->fluidWorking;
+    pianoController.log = &resultsLog;
+    errorController.log = &resultsLog;
+    attritoController.log = &resultsLog;
+    momentoController.log = &resultsLog;
+    vectorsController.log = &resultsLog;
+    fluidController.log = &resultsLog;
+
+    LabSheetView& sheet = windows->labSheet;
+    errorController.labSheet = &sheet;
+    ErrorController& c = errorController;
+    QObject::connect(&sheet, &LabSheetView::removeLastClicked, &sheet,
+                     [&c, &sheet] { c.removeLast(&sheet); });
+    QObject::connect(&sheet, &LabSheetView::copyClicked, &sheet,
+                     [&c, &sheet] { c.copySheet(&sheet); });
+    QObject::connect(&sheet, &LabSheetView::settingsEdited, &sheet,
+                     [&c, &sheet] { c.refreshSheet(&sheet); });
+
+    resultsLog.changed = [this] { refreshResultsLog(); };
+}
+
+void Interface::showResultsLog()
+{
+    buildTools();
+    if (windows->log == nullptr) {
+        windows->log = std::make_unique<ResultsLogWindow>();
+        const Ui::ResultsLogWindow& ui = windows->log->ui;
+        QObject::connect(ui.copyLog, &QPushButton::clicked, windows->log.get(), [this] {
+            QApplication::clipboard()->setText(QString::fromStdString(resultsLog.plainText(
+                [](const platform::Text& text) { return translated(text).toStdString(); })));
+        });
+        QObject::connect(ui.clearLog, &QPushButton::clicked, windows->log.get(),
+                         [this] { resultsLog.clear(); });
+        QObject::connect(ui.saveLog, &QPushButton::clicked, windows->log.get(),
+                         [this] { saveResultsLog(); });
+        refreshResultsLog();
+        // Wide enough for a vector run's inputs, tall enough for a lesson's
+        // presses, in the window's own font.
+        const QFontMetrics metrics = windows->log->fontMetrics();
+        windows->log->resize(windows->log->sizeHint().expandedTo(
+            QSize(metrics.horizontalAdvance(QLatin1Char('M')) * 75, metrics.lineSpacing() * 30)));
+    }
+    windows->log->show();
+    windows->log->raise();
+    windows->log->activateWindow();
+}
+
+void Interface::refreshResultsLog()
+{
+    if (windows->log == nullptr)
+        return;
+    QList<QStringList> rows;
+    for (const ResultsLog::Entry& entry : resultsLog.entries()) {
+        rows.append({QString::fromStdString(entry.time), translated(entry.computation.tool),
+                     QString::fromStdString(ResultsLog::joined(entry.computation.inputs)),
+                     QString::fromStdString(ResultsLog::joined(entry.computation.results))});
+    }
+    windows->log->setRows(rows);
+}
+
+void Interface::saveResultsLog()
+{
+    auto* dialog = new QFileDialog(windows->log.get(),
+                                   QCoreApplication::translate("ResultsLog", "Save results log"));
+    dialog->setObjectName(QStringLiteral("saveLogDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    const QString csv = QCoreApplication::translate("ResultsLog", "CSV (*.csv)");
+    const QString markdown = QCoreApplication::translate("ResultsLog", "Markdown (*.md)");
+    dialog->setNameFilters({csv, markdown});
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
+                     [dialog, markdown](const QString& filter) {
+                         dialog->setDefaultSuffix(filter == markdown ? QStringLiteral("md")
+                                                                     : QStringLiteral("csv"));
+                     });
+    QObject::connect(dialog, &QFileDialog::fileSelected, windows->log.get(),
+                     [this](const QString& path) { writeResultsLog(path); });
+    dialog->open();
+}
+
+void Interface::writeResultsLog(const QString& path)
+{
+    const ResultsLog::Render render = [](const platform::Text& text) {
+        return translated(text).toStdString();
+    };
+    const bool markdown = path.endsWith(QStringLiteral(".md"), Qt::CaseInsensitive);
+    const std::string text = markdown ? resultsLog.markdown(render) : resultsLog.csv(render);
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly)
+                         && file.write(text.data(), static_cast<qint64>(text.size()))
+                                == static_cast<qint64>(text.size())
+                         && file.commit();
+    if (written) {
+        resultsLog.markSaved();
+        return;
+    }
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QCoreApplication::translate("ResultsLog", "Results log not saved"),
+        QCoreApplication::translate("ResultsLog", "%1 could not be written: %2")
+            .arg(path, file.errorString()),
+        QMessageBox::Ok, windows->log.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Interface::setLauncherOutlets()
@@ -155,6 +291,8 @@ void Interface::connectLauncher()
     }
     QObject::connect(ui.quitAction, &QAction::triggered, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(ui.showResultsLogAction, &QAction::triggered, &launcherForm->window,
+                     [this] { showResultsLog(); });
     QObject::connect(ui.aboutAction, &QAction::triggered, &launcherForm->window,
                      [this] { showAbout(); });
 }

@@ -11,6 +11,7 @@
 #include "PhysicsController.h"
 #include "PianoController.h"
 #include "QtControls.h"
+#include "ResultsLog.h"
 #include "VectorsController.h"
 
 #include <QMainWindow>
@@ -55,6 +56,12 @@ public:
     QMainWindow& launcher();
     bool toolsBuilt() const;
 
+    // Opens the results log, built the first time; Ctrl+L from any window.
+    void showResultsLog();
+    // Whether the log holds computations that were never saved, for asking
+    // before quitting.
+    bool hasUnsavedEntries() const;
+
 private:
     // Builds every tool window and sheet, sets every outlet and connects
     // every button; does nothing the second time.
@@ -68,10 +75,15 @@ private:
     void connectMomento();
     void connectVectors();
     void connectFluid();
+    void connectWorkingAndLog();
+    void refreshResultsLog();
+    void saveResultsLog();
+    void writeResultsLog(const QString& path);
 
     platform::qt::QtApplication application;
     platform::CurrentApplication current{application};
     platform::qt::Outlets outlets;
+    ResultsLog resultsLog;
 
     PhysicsController physicsController;
     PianoController pianoController;

@@ -1,6 +1,7 @@
 #include "AttritoController.h"
 
 #include "Numbers.h"
+#include "Working.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,6 +37,23 @@ Worked showQuotient(const platform::Field& dividend, const platform::Field& divi
     const float quotient = a / b;
     platform::display(target, "%0.2f", quotient);
     return {a, b, quotient};
+}
+
+using platform::shortest;
+using platform::Text;
+
+// line fills %1 and %2 with the operands and %3 with the result as shown;
+// the symbols name the operands and the result in the log.
+void report(const AttritoController& c, const Worked& done, const char* const (&symbols)[3],
+            Text line)
+{
+    const std::string shown = platform::stringWithFormat("%0.2f", done.result);
+    line.arguments = {shortest(done.first), shortest(done.second), shown};
+    working::publish(c.working, c.log,
+                     {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
+                      {{symbols[0], shortest(done.first)}, {symbols[1], shortest(done.second)}},
+                      {{symbols[2], shown}}},
+                     {line});
 }
 
 // Acceleration of gravity, m/s²: m·g is formed in double and rounded to
@@ -100,36 +118,52 @@ void drawBlock(Drawing& drawing, float friction, float normal, bool moving)
 void AttritoController::getF1d(platform::Sender)
 {
     const Worked worked = showProduct(*kas, *fpOfstat, *f1d);
+    report(
+        *this, worked, {"k\u209b", "N", "F\u209b"},
+        Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: F = k \u00b7 N = %1 \u00d7 %2 N = %3 N"),
+             {}});
     draw(worked.result, worked.second, false);
 }
 
 void AttritoController::getFad(platform::Sender)
 {
     const Worked worked = showProduct(*kad, *fpOfDinam, *fad);
+    report(
+        *this, worked, {"k\u2096", "N", "F\u2096"},
+        Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: F = k \u00b7 N = %1 \u00d7 %2 N = %3 N"),
+             {}});
     draw(worked.result, worked.second, true);
 }
 
 void AttritoController::getFpFromDinam(platform::Sender)
 {
     const Worked worked = showQuotient(*fad, *kad, *fpOfDinam);
+    report(*this, worked, {"F\u2096", "k\u2096", "N"},
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: N = F / k = %1 N / %2 = %3 N"), {}});
     draw(worked.first, worked.result, true);
 }
 
 void AttritoController::getFpFromStat(platform::Sender)
 {
     const Worked worked = showQuotient(*f1d, *kas, *fpOfstat);
+    report(*this, worked, {"F\u209b", "k\u209b", "N"},
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: N = F / k = %1 N / %2 = %3 N"), {}});
     draw(worked.first, worked.result, false);
 }
 
 void AttritoController::getKas(platform::Sender)
 {
     const Worked worked = showQuotient(*f1d, *fpOfstat, *kas);
+    report(*this, worked, {"F\u209b", "N", "k\u209b"},
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: k = F / N = %1 N / %2 N = %3"), {}});
     draw(worked.first, worked.second, false);
 }
 
 void AttritoController::getKd(platform::Sender)
 {
     const Worked worked = showQuotient(*fad, *fpOfDinam, *kad);
+    report(*this, worked, {"F\u2096", "N", "k\u2096"},
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: k = F / N = %1 N / %2 N = %3"), {}});
     draw(worked.first, worked.second, true);
 }
 

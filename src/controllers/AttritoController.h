@@ -4,6 +4,8 @@
 
 #include "Controls.h"
 #include "Drawing.h"
+#include "Log.h"
+#include "Text.h"
 
 class AttritoController
 {
@@ -14,6 +16,8 @@ public:
     platform::Field* fpOfstat = nullptr;
     platform::Field* kad = nullptr;
     platform::Field* kas = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     // Each action overwrites one field of a group from the other two; the
     // static and dynamic groups never mix.

@@ -1,6 +1,8 @@
 #include "ErrorController.h"
 
 #include "Numbers.h"
+#include "Series.h"
+#include "Working.h"
 
 namespace {
 
@@ -9,13 +11,49 @@ namespace {
 float sum = 0.0f;
 float counter = 0.0f;
 
+// Each value added with the sum and count from just before it: subtracting
+// it again in float would not always give them back.
+struct Added
+{
+    float value = 0.0f;
+    float sumBefore = 0.0f;
+    float counterBefore = 0.0f;
+};
+std::vector<Added> added;
+series::Statistics statistics;
+
+using platform::shortest;
+using platform::Text;
+
+std::string twoDecimals(float value)
+{
+    return platform::stringWithFormat("%0.2f", value);
+}
+
+const Text tool{PHYSCALC_TRANSLATE_NOOP("Working", "Measurement errors"), {}};
+
+void showSeries(ErrorController& c, const Text& line)
+{
+    if (c.working != nullptr)
+        c.working->show({line});
+    if (c.labSheet != nullptr)
+        c.labSheet->showFigures(statistics.figures(c.labSheet->resolution(), c.labSheet->unit()));
+}
+
 } // namespace
 
 void ErrorController::addToMedia(platform::Sender)
 {
     const float v = valToMedia->floatValue();
+    added.push_back({v, sum, counter});
+    statistics.add(v);
     sum = sum + v;
     counter = counter + 1.0f;
+
+    if (labSheet != nullptr)
+        labSheet->appendValue(shortest(v));
+    showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1: n = %2, \u03a3x = %3"),
+                           {shortest(v), shortest(counter), shortest(sum)}});
 }
 
 void ErrorController::getMedia(platform::Sender)
@@ -23,12 +61,30 @@ void ErrorController::getMedia(platform::Sender)
     // With nothing added this is 0/0, shown as "nan".
     const float m = sum / counter;
     platform::display(*mediaLabel, "%0.2f", m);
+
+    working::publish(
+        working, log,
+        {tool,
+         {{"\u03a3x", shortest(sum)}, {"n", shortest(counter)}},
+         {{"x\u0304", twoDecimals(m)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working", "x\u0304 = \u03a3x / n = %1 / %2 = %3"),
+              {shortest(sum), shortest(counter), twoDecimals(m)}}});
 }
 
 void ErrorController::erase(platform::Sender)
 {
     sum = 0.0f;
     counter = 0.0f;
+    added.clear();
+    statistics.clear();
+
+    if (labSheet != nullptr)
+        labSheet->clearValues();
+    showSeries(*this,
+               Text{PHYSCALC_TRANSLATE_NOOP(
+                        "Working", "Values cleared: n = 0, \u03a3x = 0. The mean shown stays "
+                                   "until Show mean is pressed again."),
+                    {}});
 }
 
 void ErrorController::getAbs(platform::Sender)
@@ -37,6 +93,12 @@ void ErrorController::getAbs(platform::Sender)
     const float v = setVal->floatValue();
     const float a = r * v;
     platform::display(*absLabel, "%0.2f", a);
+
+    working::publish(
+        working, log,
+        {tool, {{"\u03b5", shortest(r)}, {"x", shortest(v)}}, {{"\u0394x", twoDecimals(a)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u0394x = \u03b5 \u00b7 x = %1 \u00d7 %2 = %3"),
+              {shortest(r), shortest(v), twoDecimals(a)}}});
 }
 
 void ErrorController::getRelPerc(platform::Sender)
@@ -49,6 +111,65 @@ void ErrorController::getRelPerc(platform::Sender)
     // the two decimals on screen would give.
     const float pct = rel * 100.0f;
     platform::display(*getPercLabel, "%0.2f", pct);
+
+    working::publish(
+        working, log,
+        {tool,
+         {{"\u0394x", shortest(e)}, {"x", shortest(m)}},
+         {{"\u03b5", twoDecimals(rel)}, {"\u03b5%", twoDecimals(pct)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u03b5 = \u0394x / x = %1 / %2 = %3"),
+              {shortest(e), shortest(m), twoDecimals(rel)}},
+         Text{
+             PHYSCALC_TRANSLATE_NOOP("Working", "\u03b5% = \u03b5 \u00b7 100 %1 \u00d7 100 = %2 %"),
+             {working::step(rel), twoDecimals(pct)}}});
+}
+
+void ErrorController::removeLast(platform::Sender)
+{
+    if (added.empty())
+        return;
+    const Added last = added.back();
+    added.pop_back();
+    statistics.removeLast();
+    sum = last.sumBefore;
+    counter = last.counterBefore;
+
+    if (labSheet != nullptr)
+        labSheet->removeLastValue();
+    showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP("Working", "Removed %1: n = %2, \u03a3x = %3"),
+                           {shortest(last.value), shortest(counter), shortest(sum)}});
+}
+
+void ErrorController::refreshSheet(platform::Sender)
+{
+    if (labSheet != nullptr)
+        labSheet->showFigures(statistics.figures(labSheet->resolution(), labSheet->unit()));
+}
+
+void ErrorController::copySheet(platform::Sender)
+{
+    if (labSheet == nullptr)
+        return;
+    const platform::SeriesFigures shown =
+        statistics.figures(labSheet->resolution(), labSheet->unit());
+    std::vector<platform::CopyRow> rows;
+    const std::string unit = labSheet->unit();
+    rows.push_back({unit.empty() ? Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Values"), {}}
+                                 : Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Values (%1)"), {unit}},
+                    ""});
+    for (const Added& value : added)
+        rows.push_back({Text{}, shortest(value.value)});
+    rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "n"), {}}, shown.count});
+    rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Minimum"), {}}, shown.minimum});
+    rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Maximum"), {}}, shown.maximum});
+    rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Mean"), {}}, shown.mean});
+    rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Half-range"), {}}, shown.halfRange});
+    rows.push_back(
+        {Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Standard deviation s"), {}}, shown.deviation});
+    rows.push_back(
+        {Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "s / \u221an"), {}}, shown.deviationOfMean});
+    rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Result"), {}}, shown.result});
+    labSheet->copy(rows);
 }
 
 namespace runningMean {
@@ -58,10 +179,20 @@ Totals totals()
     return {sum, counter};
 }
 
+std::vector<float> values()
+{
+    std::vector<float> list;
+    for (const Added& value : added)
+        list.push_back(value.value);
+    return list;
+}
+
 void reset(Totals from)
 {
     sum = from.sum;
     counter = from.counter;
+    added.clear();
+    statistics.clear();
 }
 
 } // namespace runningMean

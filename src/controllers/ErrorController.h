@@ -4,6 +4,11 @@
 #pragma once
 
 #include "Controls.h"
+#include "LabSheet.h"
+#include "Log.h"
+#include "Text.h"
+
+#include <vector>
 
 class ErrorController
 {
@@ -17,6 +22,10 @@ public:
     platform::Field* setRel = nullptr;
     platform::Field* setVal = nullptr;
     platform::Field* valToMedia = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
+    // The series in full: each value, and the figures worked out from them.
+    platform::LabSheet* labSheet = nullptr;
 
     // Counts the value in valToMedia into the running mean; shows nothing.
     void addToMedia(platform::Sender sender);
@@ -26,6 +35,13 @@ public:
     void erase(platform::Sender sender);
     void getAbs(platform::Sender sender);
     void getRelPerc(platform::Sender sender);
+    // Takes the last value added out of the series, and the running sum and
+    // count back to what they were before it was added.
+    void removeLast(platform::Sender sender);
+    // Shows the lab sheet's figures again, after its resolution or unit
+    // changed.
+    void refreshSheet(platform::Sender sender);
+    void copySheet(platform::Sender sender);
 };
 
 // The running mean belongs to the process, not to a window: closing the
@@ -41,6 +57,9 @@ struct Totals
 };
 
 Totals totals();
+
+// The values added since the series was last cleared, oldest first.
+std::vector<float> values();
 
 // Starts the running mean again from the given totals, by default from
 // nothing. The count is a float, so it stops growing at 2^24; adding that many

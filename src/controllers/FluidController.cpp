@@ -1,6 +1,7 @@
 #include "FluidController.h"
 
 #include "Numbers.h"
+#include "Working.h"
 
 #include <cmath>
 #include <string>
@@ -11,13 +12,25 @@ namespace {
 // double and rounded to float afterwards.
 constexpr double g = 9.81;
 
+using platform::shortest;
+using platform::Text;
+
+const Text tool{PHYSCALC_TRANSLATE_NOOP("Working", "Fluid pressure"), {}};
+
+std::string sixDecimals(float value)
+{
+    return platform::stringWithFormat("%f", value);
+}
+
 // pressure / (factor × g), the operands read in the order given. The product
 // with g is rounded to float before the division, which is done in float.
-// Gives back the factor, the pressure read and the quotient.
+// Gives back the factor, the pressure read, the product with g as rounded to
+// float, and the quotient.
 struct Worked
 {
     float factor;
     float pressure;
+    float weightFactor;
     float quotient;
 };
 
@@ -30,7 +43,20 @@ Worked showPressureOver(const platform::Field& factor, const platform::Field& pr
     const float k = static_cast<float>(weightFactor);
     const float quotient = p / k;
     platform::display(target, "%f", quotient);
-    return {f, p, quotient};
+    return {f, p, k, quotient};
+}
+
+// A quotient or product of two fields: its line fills %1, %2 with the operands
+// and %3 with the result.
+void report(const FluidController& c, const char* const (&symbols)[3], float first, float second,
+            const std::string& shown, Text line)
+{
+    line.arguments = {shortest(first), shortest(second), shown};
+    working::publish(c.working, c.log,
+                     {tool,
+                      {{symbols[0], shortest(first)}, {symbols[1], shortest(second)}},
+                      {{symbols[2], shown}}},
+                     {line});
 }
 
 // One standard atmosphere, Pa: what the air adds above a liquid's surface.
@@ -101,6 +127,8 @@ void FluidController::getArea(platform::Sender)
     const float A = F / p;
     platform::display(*area, "%f", A);
     showUnits(press1Units, p);
+    report(*this, {"F", "p", "A"}, F, p, sixDecimals(A),
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "A = F / p = %1 N / %2 Pa = %3 m\u00b2"), {}});
 }
 
 void FluidController::getPower(platform::Sender)
@@ -110,6 +138,10 @@ void FluidController::getPower(platform::Sender)
     const float F = p * A;
     platform::display(*forza, "%f", F);
     showUnits(press1Units, p);
+    report(
+        *this, {"p", "A", "F"}, p, A, sixDecimals(F),
+        Text{PHYSCALC_TRANSLATE_NOOP("Working", "F = p \u00b7 A = %1 Pa \u00d7 %2 m\u00b2 = %3 N"),
+             {}});
 }
 
 void FluidController::getPress1(platform::Sender)
@@ -119,18 +151,45 @@ void FluidController::getPress1(platform::Sender)
     const float p = F / A;
     platform::display(*press1, "%f", p);
     showUnits(press1Units, p);
+    report(*this, {"F", "A", "p"}, F, A, sixDecimals(p),
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = F / A = %1 N / %2 m\u00b2 = %3 Pa"), {}});
 }
 
 void FluidController::getDens(platform::Sender)
 {
     const Worked worked = showPressureOver(*profond, *press2, *dens);
     showDepth(worked.quotient, worked.factor, worked.pressure);
+    const std::string shown = sixDecimals(worked.quotient);
+    working::publish(
+        working, log,
+        {tool,
+         {{"h", shortest(worked.factor)}, {"p", shortest(worked.pressure)}},
+         {{"\u03c1", shown}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working",
+                                      "g \u00b7 h = 9.81 m/s\u00b2 \u00d7 %1 m %2 m\u00b2/s\u00b2"),
+              {shortest(worked.factor), working::step(worked.weightFactor)}},
+         Text{PHYSCALC_TRANSLATE_NOOP(
+                  "Working",
+                  "\u03c1 = p / (g \u00b7 h) = %1 Pa / %2 m\u00b2/s\u00b2 = %3 kg/m\u00b3"),
+              {shortest(worked.pressure), shortest(worked.weightFactor), shown}}});
 }
 
 void FluidController::getH(platform::Sender)
 {
     const Worked worked = showPressureOver(*dens, *press2, *profond);
     showDepth(worked.factor, worked.quotient, worked.pressure);
+    const std::string shown = sixDecimals(worked.quotient);
+    working::publish(
+        working, log,
+        {tool,
+         {{"\u03c1", shortest(worked.factor)}, {"p", shortest(worked.pressure)}},
+         {{"h", shown}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP(
+                  "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),
+              {shortest(worked.factor), working::step(worked.weightFactor)}},
+         Text{PHYSCALC_TRANSLATE_NOOP("Working",
+                                      "h = p / (\u03c1 \u00b7 g) = %1 Pa / %2 N/m\u00b3 = %3 m"),
+              {shortest(worked.pressure), shortest(worked.weightFactor), shown}}});
 }
 
 void FluidController::getPress2(platform::Sender)
@@ -144,6 +203,16 @@ void FluidController::getPress2(platform::Sender)
     const float p = static_cast<float>(pressure);
     platform::display(*press2, "%f", p);
     showDepth(rho, h, p);
+
+    working::publish(
+        working, log,
+        {tool, {{"\u03c1", shortest(rho)}, {"h", shortest(h)}}, {{"p", sixDecimals(p)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP(
+                  "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),
+              {shortest(rho), working::step(weightPerVolume)}},
+         Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = \u03c1 \u00b7 g \u00b7 h = %1 kg/m\u00b3 "
+                                                 "\u00d7 9.81 m/s\u00b2 \u00d7 %2 m = %3 Pa"),
+              {shortest(rho), shortest(h), sixDecimals(p)}}});
 }
 
 void FluidController::showDepth(float rho, float h, float p)

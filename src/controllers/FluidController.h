@@ -5,6 +5,8 @@
 
 #include "Controls.h"
 #include "Drawing.h"
+#include "Log.h"
+#include "Text.h"
 
 class FluidController
 {
@@ -15,6 +17,8 @@ public:
     platform::Field* press1 = nullptr;
     platform::Field* press2 = nullptr;
     platform::Field* profond = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     // Each action overwrites one field of a group from the other two.
     void getArea(platform::Sender sender);

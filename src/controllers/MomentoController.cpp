@@ -1,6 +1,7 @@
 #include "MomentoController.h"
 
 #include "Numbers.h"
+#include "Working.h"
 
 #include <cmath>
 #include <string>
@@ -120,6 +121,16 @@ void drawCouple(Drawing& drawing, float arm, float force, float moment)
     drawing.setDescription(words);
 }
 
+using platform::shortest;
+using platform::Text;
+
+const Text tool{PHYSCALC_TRANSLATE_NOOP("Working", "Torque"), {}};
+
+std::string twoDecimals(float value)
+{
+    return platform::stringWithFormat("%0.2f", value);
+}
+
 } // namespace
 
 void MomentoController::getSimple(platform::Sender)
@@ -134,6 +145,20 @@ void MomentoController::getSimple(platform::Sender)
     const float effectiveLever = static_cast<float>(lever);
     const float M = effectiveLever * F;
     showMoment(*rx1, M);
+
+    working::publish(
+        working, log,
+        {tool,
+         {{"\u03b1", shortest(a)}, {"d", shortest(d)}, {"F", shortest(F)}},
+         {{"M", twoDecimals(M)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working", "sin \u03b1 = sin %1\u00b0 %2"),
+              {shortest(a), working::step(s)}},
+         Text{PHYSCALC_TRANSLATE_NOOP("Working",
+                                      "d \u00b7 sin \u03b1 = %1 m \u00d7 sin %2\u00b0 %3 m"),
+              {shortest(d), shortest(a), working::step(effectiveLever)}},
+         Text{PHYSCALC_TRANSLATE_NOOP("Working", "M = F \u00b7 d \u00b7 sin \u03b1 = %1 N \u00d7 "
+                                                 "%2 m \u00d7 sin %3\u00b0 = %4 N\u00b7m"),
+              {shortest(F), shortest(d), shortest(a), twoDecimals(M)}}});
     if (leverDrawing != nullptr)
         drawLever(*leverDrawing, d, a, F, M);
 }
@@ -144,6 +169,12 @@ void MomentoController::getDouble(platform::Sender)
     const float force = power2->floatValue();
     const float M = arm * force;
     showMoment(*rx2, M);
+
+    working::publish(
+        working, log,
+        {tool, {{"b", shortest(arm)}, {"F", shortest(force)}}, {{"M", twoDecimals(M)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working", "M = F \u00b7 b = %1 N \u00d7 %2 m = %3 N\u00b7m"),
+              {shortest(force), shortest(arm), twoDecimals(M)}}});
     if (leverDrawing != nullptr)
         drawCouple(*leverDrawing, arm, force, M);
 }

@@ -4,6 +4,8 @@
 
 #include "Controls.h"
 #include "Drawing.h"
+#include "Log.h"
+#include "Text.h"
 
 class MomentoController
 {
@@ -15,6 +17,8 @@ public:
     platform::Field* power2 = nullptr;
     platform::Field* rx1 = nullptr;
     platform::Field* rx2 = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
     // The lever or the couple of the last press, with the sense of rotation;
     // may be left unset.
     platform::Drawing* leverDrawing = nullptr;

@@ -1,6 +1,7 @@
 #include "PianoController.h"
 
 #include "Numbers.h"
+#include "Working.h"
 
 #include <cmath>
 
@@ -111,6 +112,31 @@ void PianoController::analyze(platform::Sender)
     platform::display(*dangolo, "%0.2f", angle);
     platform::display(*labOrto, "%0.2f", perpendicular);
     platform::display(*labPara, "%0.2f", parallel);
+
+    using platform::shortest;
+    using platform::Text;
+    const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
+    working::publish(
+        working, log,
+        {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
+         {{"W", shortest(W)}, {"h", shortest(h)}, {"b", shortest(b)}, {"l", shortest(l)}},
+         {{"W\u22a5", shown(perpendicular)},
+          {"W\u2225", shown(parallel)},
+          {"\u03b1", shown(angle)}}},
+        {Text{PHYSCALC_TRANSLATE_NOOP(
+                  "Working",
+                  "W\u22a5 = W \u00b7 b / l = %1 N \u00d7 %2 m / %3 m %4 N\u00b7m / %3 m = %5 N"),
+              {shortest(W), shortest(b), shortest(l), working::step(weightTimesBase),
+               shown(perpendicular)}},
+         Text{PHYSCALC_TRANSLATE_NOOP(
+                  "Working",
+                  "W\u2225 = W \u00b7 h / l = %1 N \u00d7 %2 m / %3 m %4 N\u00b7m / %3 m = %5 N"),
+              {shortest(W), shortest(h), shortest(l), working::step(weightTimesHeight),
+               shown(parallel)}},
+         Text{PHYSCALC_TRANSLATE_NOOP("Working", "h / l = %1 m / %2 m %3"),
+              {shortest(h), shortest(l), working::step(ratio)}},
+         Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u03b1 = asin(h / l) = asin(%1 / %2) = %3\u00b0"),
+              {shortest(h), shortest(l), shown(angle)}}});
     drawSides(W, h, l, angle, perpendicular, parallel);
 }
 

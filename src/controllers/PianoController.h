@@ -4,6 +4,8 @@
 
 #include "Controls.h"
 #include "Drawing.h"
+#include "Log.h"
+#include "Text.h"
 
 class PianoController
 {
@@ -20,6 +22,9 @@ public:
     platform::Field* labPara = nullptr;
     platform::Field* lenght = nullptr;
     platform::Field* weight = nullptr;
+    // The computation laid out step by step, and the session's log.
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
 
     // The ramp as textbooks state it: a weight, or a mass, and the angle.
     platform::Field* slopeWeight = nullptr;

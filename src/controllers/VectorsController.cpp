@@ -1,6 +1,7 @@
 #include "VectorsController.h"
 
 #include "Numbers.h"
+#include "Working.h"
 
 #include <algorithm>
 #include <array>
@@ -241,6 +242,60 @@ void drawResultant(platform::Diagram& diagram, const vectorStore::Resultant& res
     diagram.setDescription(text);
 }
 
+using platform::shortest;
+using platform::Text;
+
+// Each vector of the run so far with its components, as the sum adds them.
+std::vector<Text> componentLines(int count)
+{
+    std::vector<Text> lines;
+    for (int index = 0; index < count && index < vectorStore::capacity; ++index) {
+        const vectorStore::Vector v = vectorStore::slot(index);
+        const std::optional<vectorStore::Components> part = vectorStore::components(index);
+        std::vector<std::string> arguments{std::to_string(index + 1), shortest(v.magnitude),
+                                           shortest(v.angle), v.code};
+        if (!part) {
+            lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                                 "Working", "v%1: %2 at %3\u00b0, code \"%4\" names no direction: "
+                                            "x = 0, y = 0"),
+                             arguments});
+            continue;
+        }
+        arguments.push_back(working::step(part->x));
+        arguments.push_back(working::step(part->y));
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "v%1: %2 at %3\u00b0, code %4: x %5, y %6"),
+             arguments});
+    }
+    return lines;
+}
+
+void reportResultant(VectorsController& tool, const vectorStore::Resultant& resultant)
+{
+    const int count = vectorStore::declared();
+    std::vector<Text> lines = componentLines(count);
+    const std::string rx = fourDecimals(resultant.x);
+    const std::string ry = fourDecimals(resultant.y);
+    const std::string r = fourDecimals(resultant.magnitude);
+    lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "Rx = \u03a3x = %1"), {rx}});
+    lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "Ry = \u03a3y = %1"), {ry}});
+    lines.push_back(
+        {PHYSCALC_TRANSLATE_NOOP(
+             "Working", "R = \u221a(Rx\u00b2 + Ry\u00b2) = \u221a(%1\u00b2 + %2\u00b2) = %3"),
+         {rx, ry, r}});
+
+    platform::Computation computation{Text{PHYSCALC_TRANSLATE_NOOP("Working", "Vector sum"), {}},
+                                      {},
+                                      {{"Rx", rx}, {"Ry", ry}, {"R", r}}};
+    for (int index = 0; index < count; ++index) {
+        const vectorStore::Vector v = vectorStore::slot(index);
+        computation.inputs.push_back(
+            {"v" + std::to_string(index + 1),
+             shortest(v.magnitude) + ", " + shortest(v.angle) + "\u00b0, " + v.code});
+    }
+    working::publish(tool.working, tool.log, computation, lines);
+}
+
 } // namespace
 
 void VectorsController::declareVectorsNumber(platform::Sender)
@@ -287,6 +342,8 @@ void VectorsController::confirm(platform::Sender)
         showComponents(*componentTable, nullptr);
 
     if (vectorStore::declared() > vectorStore::entering()) {
+        if (working != nullptr)
+            working->show(componentLines(vectorStore::entering()));
         platform::app().beginSheet(*newVectWin, *myself);
         vectorStore::beginNext();
         return;
@@ -298,6 +355,7 @@ void VectorsController::confirm(platform::Sender)
     drawResultant(*diagram, resultant);
     if (componentTable != nullptr)
         showComponents(*componentTable, &resultant);
+    reportResultant(*this, resultant);
 }
 
 void VectorsController::abort(platform::Sender)
@@ -310,5 +368,7 @@ void VectorsController::abort(platform::Sender)
 void VectorsController::clear(platform::Sender)
 {
     blankRun(*this);
+    if (working != nullptr)
+        working->show({});
     vectorStore::reset();
 }

@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Diagram.h"
+#include "Log.h"
 #include "Text.h"
 
 #include <optional>
@@ -92,6 +93,8 @@ public:
     // The run drawn to scale: each vector tip to tail as it is confirmed, then
     // the resultant. It shows the numbers of the fields and changes none.
     platform::Diagram* diagram = nullptr;
+    platform::TextPane* working = nullptr;
+    platform::ComputationLog* log = nullptr;
     // Each vector's x and y components, numbered in the order of the list,
     // and the resultant's; may be left unset.
     platform::TextPane* componentTable = nullptr;

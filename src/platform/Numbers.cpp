@@ -101,7 +101,111 @@ std::optional<int> precisionOf(std::string_view format)
     return format[prefix.size()] - '0';
 }
 
+// A finite value's decimal digits (no leading zero) and the power of ten of
+// the first, from to_chars in exponent form: shortest when no precision is
+// given, else with that many digits after the first.
+struct Scientific
+{
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+template <class Number>
+Scientific scientific(Number value, std::optional<int> precision)
+{
+    char buffer[64];
+    const auto result = precision ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                  std::chars_format::scientific, *precision)
+                                  : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                  std::chars_format::scientific);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    Scientific parts;
+    const std::size_t e = text.find('e');
+    for (const char c : text.substr(0, e)) {
+        if (c == '-')
+            parts.negative = true;
+        else if (isDigit(c))
+            parts.digits += c;
+    }
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    parts.exponent);
+    return parts;
+}
+
+// Fixed notation for the digits, keeping every digit given (trailing zeros
+// included); exponent form beyond what a person reads at a glance.
+std::string render(const Scientific& parts)
+{
+    const std::string sign = parts.negative ? "-" : "";
+    const std::string& d = parts.digits;
+    const int count = static_cast<int>(d.size());
+    if (parts.exponent > 15 || parts.exponent < -7) {
+        std::string mantissa = d.substr(0, 1);
+        if (count > 1)
+            mantissa += "." + d.substr(1);
+        const std::string power = std::to_string(std::abs(parts.exponent));
+        return sign + mantissa + (parts.exponent < 0 ? "e-" : "e+") + (power.size() < 2 ? "0" : "")
+               + power;
+    }
+    if (parts.exponent < 0)
+        return sign + "0." + std::string(static_cast<std::size_t>(-parts.exponent - 1), '0') + d;
+    if (parts.exponent >= count - 1)
+        return sign + d + std::string(static_cast<std::size_t>(parts.exponent - (count - 1)), '0');
+    const auto point = static_cast<std::size_t>(parts.exponent + 1);
+    return sign + d.substr(0, point) + "." + d.substr(point);
+}
+
+std::optional<std::string> nonFinite(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    return std::nullopt;
+}
+
+template <class Number>
+std::string shortestOf(Number value)
+{
+    if (auto text = nonFinite(value))
+        return *text;
+    if (value == 0)
+        return std::signbit(value) ? "-0" : "0";
+    return render(scientific(value, std::nullopt));
+}
+
+template <class Number>
+Approximation fourSignificantOf(Number value)
+{
+    if (auto text = nonFinite(value))
+        return {*text, false};
+    if (value == 0 || scientific(value, std::nullopt).digits.size() <= 4)
+        return {shortestOf(value), false};
+    return {render(scientific(value, 3)), true};
+}
+
 } // namespace
+
+std::string shortest(float value)
+{
+    return shortestOf(value);
+}
+
+std::string shortest(double value)
+{
+    return shortestOf(value);
+}
+
+Approximation fourSignificant(float value)
+{
+    return fourSignificantOf(value);
+}
+
+Approximation fourSignificant(double value)
+{
+    return fourSignificantOf(value);
+}
 
 float readFloat(std::string_view text)
 {

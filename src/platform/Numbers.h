@@ -36,6 +36,23 @@ std::string stringWithFormat(std::string_view format, double value);
 // above, use an exponent ("1.500e-12"). Infinities and NaN as in
 // stringWithFormat.
 std::string significant(double value, int figures);
+// The shortest decimal text that reads back as the same value, in fixed
+// notation with "." ("2.03" for the float read from 2.03, "40", "0.025");
+// very large or small magnitudes in exponent form ("1e+30"). Shows a number as
+// it was read or worked out, without the noise of its binary digits.
+std::string shortest(float value);
+std::string shortest(double value);
+
+// A value worked out on the way to a result, to four significant figures: as
+// it stands when it has no more ("0.6", "40"), rounded otherwise ("0.3333",
+// "2.000"), and whether it was rounded, so that working can write "≈".
+struct Approximation
+{
+    std::string text;
+    bool rounded = false;
+};
+Approximation fourSignificant(float value);
+Approximation fourSignificant(double value);
 
 // Writes a float result into a field: widened to double, then formatted.
 void display(Field& field, std::string_view format, float value);

@@ -13,6 +13,14 @@ const std::string& nameOf(platform::Window& window)
 
 } // namespace
 
+std::string MemoryPane::english() const
+{
+    std::string text;
+    for (const platform::Text& line : lines)
+        text += platform::english(line) + "\n";
+    return text;
+}
+
 MemoryField::MemoryField(std::string fieldName, Journal& fieldJournal)
     : name(std::move(fieldName))
     , journal(fieldJournal)

@@ -6,6 +6,9 @@
 #include "Controls.h"
 #include "Diagram.h"
 #include "Drawing.h"
+#include "LabSheet.h"
+#include "Log.h"
+#include "Text.h"
 
 #include <map>
 #include <string>
@@ -120,6 +123,49 @@ public:
     std::vector<Drawn> drawn;
     std::string caption;
     std::string description;
+};
+
+// Keeps the lines last shown, and the computations recorded.
+class MemoryPane final : public platform::TextPane
+{
+public:
+    void show(const std::vector<platform::Text>& shown) override { lines = shown; }
+
+    // The lines as English text, one per line.
+    std::string english() const;
+
+    std::vector<platform::Text> lines;
+};
+
+class MemoryLog final : public platform::ComputationLog
+{
+public:
+    void record(const platform::Computation& computation) override
+    {
+        recorded.push_back(computation);
+    }
+
+    std::vector<platform::Computation> recorded;
+};
+
+// Keeps the list, the figures last shown and the last copy; the resolution
+// and unit are typed into its members.
+class MemoryLabSheet final : public platform::LabSheet
+{
+public:
+    void appendValue(const std::string& value) override { values.push_back(value); }
+    void removeLastValue() override { values.pop_back(); }
+    void clearValues() override { values.clear(); }
+    void showFigures(const platform::SeriesFigures& shown) override { figures = shown; }
+    std::string resolution() const override { return typedResolution; }
+    std::string unit() const override { return typedUnit; }
+    void copy(const std::vector<platform::CopyRow>& rows) override { copied = rows; }
+
+    std::vector<std::string> values;
+    platform::SeriesFigures figures;
+    std::string typedResolution;
+    std::string typedUnit;
+    std::vector<platform::CopyRow> copied;
 };
 
 struct Alert

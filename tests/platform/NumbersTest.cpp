@@ -252,3 +252,48 @@ INSTANTIATE_TEST_SUITE_P(Values, Significant, testing::Values(
 // clang-format on
 
 } // namespace
+
+namespace {
+
+struct ShortestCase
+{
+    const char* name;
+    double value;
+    bool asFloat;
+    const char* shortest;
+    const char* fourFigures;
+    bool rounded;
+};
+
+class Shortest : public testing::TestWithParam<ShortestCase>
+{ };
+
+TEST_P(Shortest, shows_a_value_as_read_and_to_four_figures)
+{
+    const ShortestCase& c = GetParam();
+    const auto value = static_cast<float>(c.value);
+    const std::string shortest =
+        c.asFloat ? platform::shortest(value) : platform::shortest(c.value);
+    const platform::Approximation four =
+        c.asFloat ? platform::fourSignificant(value) : platform::fourSignificant(c.value);
+    EXPECT_EQ(shortest, c.shortest);
+    EXPECT_EQ(four.text, c.fourFigures);
+    EXPECT_EQ(four.rounded, c.rounded);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, Shortest, testing::Values(
+    ShortestCase{"float_read_from_2_03", 2.03, true, "2.03", "2.03", false},
+    ShortestCase{"float_third", 1.0 / 3.0, true, "0.33333334", "0.3333", true},
+    ShortestCase{"whole", 40.0, true, "40", "40", false},
+    ShortestCase{"rounds_up_to_a_new_digit", 9.99996, false, "9.99996", "10.00", true},
+    ShortestCase{"large", 196.2 * 1000.0, false, "196200", "196200", false},
+    ShortestCase{"small", 0.000123456, false, "0.000123456", "0.0001235", true},
+    ShortestCase{"negative", -36.8698976, false, "-36.8698976", "-36.87", true},
+    ShortestCase{"tiny_in_exponent_form", 1e-12, false, "1e-12", "1e-12", false},
+    ShortestCase{"infinity", std::numeric_limits<double>::infinity(), false, "inf", "inf", false},
+    ShortestCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), true, "nan", "nan", false}
+), [](const testing::TestParamInfo<ShortestCase>& row) { return std::string(row.param.name); });
+// clang-format on
+
+} // namespace

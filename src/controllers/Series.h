@@ -1,0 +1,52 @@
+// The figures of a series of measurements for the lab sheet: count, extremes,
+// mean, half-range, sample standard deviation and the result "x̄ ± Δx".
+// They are worked out in double from each value at its shortest decimal form
+// (the float read from "2.03" counts as 2.03), apart from the running mean,
+// and rounded to 12 significant digits before any rounding is decided, so
+// that binary noise never tips a digit.
+#pragma once
+
+#include "LabSheet.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace series {
+
+class Statistics
+{
+public:
+    void add(float value);
+    // Takes the last value out and restores the figures saved before it came
+    // in; nothing happens when there is none.
+    void removeLast();
+    void clear();
+
+    std::size_t count() const { return current.count; }
+
+    // resolution: the instrument's, as typed (ignored unless above 0).
+    platform::SeriesFigures figures(const std::string& resolution, const std::string& unit) const;
+
+private:
+    struct State
+    {
+        std::size_t count = 0;
+        double mean = 0.0;
+        double squares = 0.0; // sum of squared deviations from the mean
+        double minimum = 0.0;
+        double maximum = 0.0;
+    };
+
+    State current;
+    std::vector<State> saved;
+};
+
+// The value rounded to 12 significant digits.
+double roundTo12(double value);
+
+// "x̄ ± Δx": Δx rounded half up to one significant figure (two when its first
+// digit is 1) and x̄ to the same decimal place. Empty unless Δx is above 0.
+std::string plusMinus(double mean, double uncertainty);
+
+} // namespace series

@@ -1,0 +1,60 @@
+// The lab sheet of a series of measurements: the values in the order they
+// were added, the figures worked out from them, the instrument's resolution
+// and the unit a person types once, and a copy for a report or a spreadsheet.
+#pragma once
+
+#include "Text.h"
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Each figure as the text to show; "—" where there is none yet.
+struct SeriesFigures
+{
+    std::string count;
+    std::string minimum;
+    std::string maximum;
+    std::string mean;
+    std::string halfRange;
+    std::string deviation;       // sample standard deviation s
+    std::string deviationOfMean; // s / √n
+    std::string result;          // "x̄ ± Δx", with the unit when there is one
+
+    friend bool operator==(const SeriesFigures&, const SeriesFigures&) = default;
+};
+
+// One line of a copy: a label and a number written with ".".
+struct CopyRow
+{
+    Text label;
+    std::string value;
+};
+
+class LabSheet
+{
+public:
+    virtual ~LabSheet() = default;
+
+    virtual void appendValue(const std::string& value) = 0;
+    virtual void removeLastValue() = 0;
+    virtual void clearValues() = 0;
+    virtual void showFigures(const SeriesFigures& figures) = 0;
+
+    // As typed; empty while nothing is.
+    virtual std::string resolution() const = 0;
+    virtual std::string unit() const = 0;
+
+    // Puts the rows on the clipboard, as plain text with decimal points and
+    // as tab-separated columns with the interface language's decimal
+    // separator.
+    virtual void copy(const std::vector<CopyRow>& rows) = 0;
+
+protected:
+    LabSheet() = default;
+    LabSheet(const LabSheet&) = default;
+    LabSheet& operator=(const LabSheet&) = default;
+};
+
+} // namespace platform
