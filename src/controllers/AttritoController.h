@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Notes.h"
 
 class AttritoController
 {
@@ -13,6 +14,8 @@ public:
     platform::Field* fpOfstat = nullptr;
     platform::Field* kad = nullptr;
     platform::Field* kas = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // Each action overwrites one field of a group from the other two; the
     // static and dynamic groups never mix.
@@ -22,4 +25,7 @@ public:
     void getFpFromStat(platform::Sender sender);
     void getKas(platform::Sender sender);
     void getKd(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Notes.h"
 
 class ErrorController
 {
@@ -17,6 +18,8 @@ public:
     platform::Field* setRel = nullptr;
     platform::Field* setVal = nullptr;
     platform::Field* valToMedia = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // Counts the value in valToMedia into the running mean; shows nothing.
     void addToMedia(platform::Sender sender);
@@ -26,6 +29,9 @@ public:
     void erase(platform::Sender sender);
     void getAbs(platform::Sender sender);
     void getRelPerc(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };
 
 // The running mean belongs to the process, not to a window: closing the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Notes.h"
 
 class FluidController
 {
@@ -14,6 +15,8 @@ public:
     platform::Field* press1 = nullptr;
     platform::Field* press2 = nullptr;
     platform::Field* profond = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // Each action overwrites one field of a group from the other two.
     void getArea(platform::Sender sender);
@@ -22,4 +25,7 @@ public:
     void getDens(platform::Sender sender);
     void getH(platform::Sender sender);
     void getPress2(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Notes.h"
 
 class MomentoController
 {
@@ -14,9 +15,14 @@ public:
     platform::Field* power2 = nullptr;
     platform::Field* rx1 = nullptr;
     platform::Field* rx2 = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // M = sin(alpha) × dist × power1, into rx1.
     void getSimple(platform::Sender sender);
     // M = b × power2, into rx2.
     void getDouble(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "Notes.h"
 
 class PianoController
 {
@@ -19,6 +20,11 @@ public:
     platform::Field* labPara = nullptr;
     platform::Field* lenght = nullptr;
     platform::Field* weight = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     void analyze(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };
