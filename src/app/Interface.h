@@ -45,6 +45,13 @@ public:
 
     QMainWindow& launcher();
 
+    // Whether quitting now would lose something the person has not finished
+    // or kept: a vector run under way. The results log adds its unsaved
+    // entries here.
+    bool hasUnsavedWork() const;
+    // Quits at once, or asks first when there is unsaved work.
+    void requestQuit();
+
 private:
     void connectLauncher();
     void showAbout();
@@ -54,6 +61,10 @@ private:
     void connectMomento();
     void connectVectors();
     void connectFluid();
+    // Esc and Ctrl+W hide a tool window.
+    void addCloseKeys(QWidget* tool);
+    void askToCancelRun(QAbstractButton* sender);
+    QString notesName() const;
 
     platform::qt::QtApplication application;
     platform::CurrentApplication current{application};
@@ -70,6 +81,8 @@ private:
     struct Windows;
     std::unique_ptr<Windows> windows;
     QPointer<QMessageBox> about;
+    QPointer<QMessageBox> quitQuestion;
+    bool quitting = false;
 };
 
 } // namespace app
