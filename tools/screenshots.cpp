@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -59,12 +61,38 @@ void save(QWidget* widget, const QString& directory, const char* file)
     std::printf("%s\n", qPrintable(path));
 }
 
+// A dark palette on the Fusion style, which follows the palette everywhere,
+// to see that nothing is drawn in a fixed colour.
+void useDarkPalette()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(52, 52, 56));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(58, 58, 62));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::ToolTipBase, QColor(30, 30, 32));
+    dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(61, 110, 168));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+    QApplication::setPalette(dark);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    if (arguments.removeAll(QStringLiteral("--dark")) > 0)
+        useDarkPalette();
     const QString directory = arguments.size() > 1 ? arguments.at(1) : QStringLiteral(".");
     QDir().mkpath(directory);
 
@@ -105,6 +133,29 @@ int main(int argc, char* argv[])
          "fluidWin",
          {"forza=100", "area=4", "getPress1", "dens=1000", "profond=2", "getPress2"},
          "fluid-pressure.png"},
+        // The same tools where a student would get a plausible wrong answer:
+        // each shows its note.
+        {"awakePiano",
+         "pianoWin",
+         {"weight=10", "height=1,5", "base=2", "lenght=2,5", "analyze"},
+         "inclined-plane-note.png"},
+        {"awakeErrori",
+         "errWin",
+         {"valToMedia=1,02", "addToMedia", "setAbsForPerc=0.3", "setMisuraForPerc=67,7",
+          "getRelPerc"},
+         "measurement-errors-note.png"},
+        {"awakeAttrito",
+         "attrWin",
+         {"kas=", "fpOfstat=", "f1d=", "fad=15", "fpOfDinam=49.05", "getKd", "getFad"},
+         "friction-note.png"},
+        {"awakeMomento",
+         "momWin",
+         {"power1=5", "dist=2.5", "alpha=270", "getSimple", "power2=", "b=", "rx2="},
+         "torque-note.png"},
+        {"awakeFluidPressure",
+         "fluidWin",
+         {"forza=1", "press1=2000000", "getArea", "getPress1", "dens=1000", "profond=5 cm"},
+         "fluid-pressure-note.png"},
     };
     for (const Example& example : examples) {
         press(&launcher, example.entry);
@@ -141,5 +192,18 @@ int main(int argc, char* argv[])
         press(newVector, "confirm");
     }
     save(vectors, directory, "vector-sum.png");
+
+    // A quadrant code given an angle outside its quadrant.
+    press(vectors, "clear");
+    press(&launcher, "awakeVectors");
+    type(countPanel, "numberOfVectors", "1");
+    press(countPanel, "declareVectorsNumber");
+    type(newVector, "name", "F");
+    type(newVector, "power", "8");
+    type(newVector, "angle", "120");
+    auto* where = child<QComboBox>(newVector, "where");
+    where->setCurrentIndex(where->findText(QStringLiteral("-+")));
+    press(newVector, "confirm");
+    save(vectors, directory, "vector-note.png");
     return 0;
 }
