@@ -40,6 +40,19 @@ const char* skipToDigits(const char* first, const char* last, bool& negative)
     return first;
 }
 
+// Where the digits of a decimal number start, past white space and sign; none
+// when the text does not begin with one. from_chars would also take "inf",
+// "nan" and "infinity"; only decimal numerals are numbers here.
+const char* startOfNumber(std::string_view text, bool& negative)
+{
+    const char* const last = text.data() + text.size();
+    const char* first = skipToDigits(text.data(), last, negative);
+    const bool startsNumber =
+        first != last
+        && (isDigit(*first) || (*first == '.' && first + 1 != last && isDigit(first[1])));
+    return startsNumber ? first : nullptr;
+}
+
 // Whether a decimal numeral that float cannot hold is too large rather than
 // too small. Such a value is above 3.4e38 or below 1.4e-45, so the sign of its
 // decimal order of magnitude decides.
@@ -193,16 +206,13 @@ std::optional<std::string> lettersAsDigits(std::string_view text)
 
 std::size_t lengthOfNumber(std::string_view text)
 {
-    const char* const last = text.data() + text.size();
     bool negative = false;
-    const char* first = skipToDigits(text.data(), last, negative);
-    const bool startsNumber =
-        first != last
-        && (isDigit(*first) || (*first == '.' && first + 1 != last && isDigit(first[1])));
-    if (!startsNumber)
+    const char* first = startOfNumber(text, negative);
+    if (first == nullptr)
         return 0;
     float value = 0.0f;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    const auto result =
+        std::from_chars(first, text.data() + text.size(), value, std::chars_format::general);
     return static_cast<std::size_t>(result.ptr - text.data());
 }
 
@@ -307,14 +317,8 @@ float readFloat(std::string_view text)
 {
     const char* const last = text.data() + text.size();
     bool negative = false;
-    const char* first = skipToDigits(text.data(), last, negative);
-
-    // from_chars would also take "inf", "nan" and "infinity"; only decimal
-    // numerals are numbers here.
-    const bool startsNumber =
-        first != last
-        && (isDigit(*first) || (*first == '.' && first + 1 != last && isDigit(first[1])));
-    if (!startsNumber)
+    const char* first = startOfNumber(text, negative);
+    if (first == nullptr)
         return 0.0f;
 
     float value = 0.0f;

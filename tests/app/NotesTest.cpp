@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void escape_and_ctrl_w_hide_a_tool_window();
     void back_corrects_the_last_vector_and_cancel_asks_then_clears();
     void closing_the_launcher_asks_only_during_a_vector_run();
+    void count_panel_opens_over_its_window_with_its_whole_title();
 
 private:
     QWidget* open(const QString& window);
@@ -399,6 +401,18 @@ void NotesTest::closing_the_launcher_asks_only_during_a_vector_run()
     find<QPushButton>(vectors, "clear")->click();
     QVERIFY(!interface->hasUnsavedWork());
     QVERIFY(interface->launcher().close());
+}
+
+void NotesTest::count_panel_opens_over_its_window_with_its_whole_title()
+{
+    QWidget* vectors = test::topLevel(QStringLiteral("vectWin"));
+    vectors->move(vectors->screen()->availableGeometry().topLeft() + QPoint(300, 200));
+    find<QPushButton>(&interface->launcher(), "awakeVectors")->click();
+    auto* countPanel = find<QDialog>(vectors, "firstPanel");
+    QVERIFY(QTest::qWaitForWindowExposed(countPanel));
+    QVERIFY(vectors->geometry().contains(countPanel->geometry().center()));
+    QVERIFY(countPanel->width()
+            > countPanel->fontMetrics().horizontalAdvance(countPanel->windowTitle()));
 }
 
 } // namespace

@@ -7,16 +7,25 @@
 
 namespace {
 
-TEST(Notes, go_to_the_pane_and_mark_the_field_read)
+class Notes : public testing::Test
 {
+protected:
+    Notes()
+    {
+        controller.valToMedia = &value;
+        controller.notes = &pane;
+        runningMean::reset();
+    }
+    ~Notes() override { runningMean::reset(); }
+
     test::Journal journal;
     test::MemoryField value{"valToMedia", journal};
     test::MemoryPane pane;
     ErrorController controller;
-    controller.valToMedia = &value;
-    controller.notes = &pane;
-    runningMean::reset();
+};
 
+TEST_F(Notes, go_to_the_pane_and_mark_the_field_read)
+{
     value.text = "1,02";
     controller.addToMedia(nullptr);
     ASSERT_TRUE(value.mark);
@@ -31,21 +40,14 @@ TEST(Notes, go_to_the_pane_and_mark_the_field_read)
     EXPECT_EQ(pane.lines, (std::vector<std::string>{"Values in the mean: 2."}));
 }
 
-TEST(Notes, say_when_the_count_stops_growing)
+TEST_F(Notes, say_when_the_count_stops_growing)
 {
-    test::Journal journal;
-    test::MemoryField value{"valToMedia", journal};
-    test::MemoryPane pane;
-    ErrorController controller;
-    controller.valToMedia = &value;
-    controller.notes = &pane;
     runningMean::reset({0.0f, 16777216.0f});
 
     value.text = "1";
     controller.addToMedia(nullptr);
     ASSERT_FALSE(pane.lines.empty());
     EXPECT_NE(pane.lines.front().find("stopped growing at 16777216"), std::string::npos);
-    runningMean::reset();
 }
 
 } // namespace
