@@ -26,8 +26,12 @@ float Notes::read(const Field& field, std::string_view unit)
     const auto own = written.find(&field);
     if (own != written.end() && own->second.text == text && own->second.value != value
         && std::isfinite(own->second.value)) {
-        noted.push_back({PHYSCALC_TRANSLATE_NOOP("Notes", "%1: %2 is the rounded %3…; %4 used %2."),
-                         {field.label(), text, significantFigures(own->second.value), formula}});
+        // "0.3058…" runs on; "5.000 × 10⁻⁷" is exact as far as it goes.
+        std::string exact = significantFigures(own->second.value);
+        if (exact.find(' ') == std::string::npos)
+            exact += "…";
+        noted.push_back({PHYSCALC_TRANSLATE_NOOP("Notes", "%1: %2 is the rounded %3; %4 used %2."),
+                         {field.label(), text, exact, formula}});
     }
     return value;
 }
