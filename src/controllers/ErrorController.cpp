@@ -32,7 +32,7 @@ void ErrorController::addToMedia(platform::Sender)
                                               "into the sum only."),
              {countText()}});
     }
-    press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
     press.finish(notes);
 }
 
@@ -48,7 +48,7 @@ void ErrorController::getMedia(platform::Sender)
                        "No value has been added yet: the mean is 0 / 0 (nan). Add values first."),
                    {}});
     } else {
-        press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "Mean of %1 values."), {countText()}});
+        press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Mean of %1 values."), {countText()}});
     }
     press.finish(notes);
 }
@@ -58,7 +58,7 @@ void ErrorController::erase(platform::Sender)
     sum = 0.0f;
     counter = 0.0f;
     press.begin("");
-    press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
     press.finish(notes);
 }
 

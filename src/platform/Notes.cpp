@@ -10,6 +10,8 @@ void Notes::begin(std::string pressed)
 {
     formula = std::move(pressed);
     noted.clear();
+    unexplained.clear();
+    explained = false;
 }
 
 float Notes::read(const Field& field, std::string_view unit)
@@ -42,6 +44,12 @@ void Notes::display(Field& field, std::string_view format, float value)
     const std::string text = stringWithFormat(format, widened);
     field.setStringValue(text);
     written[&field] = {text, value};
+    if (!std::isfinite(value)) {
+        unexplained.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Notes", "%1 is %2: a number beyond what the calculator "
+                                              "holds (about 3.4 × 10³⁸) went into it."),
+             {field.label(), text}});
+    }
     if (!std::isfinite(value) || value == 0.0f || significantDigitsShown(text) >= 2)
         return;
     if (significantDigitsShown(text) == 0 && text.starts_with('-')) {
@@ -59,6 +67,7 @@ void Notes::noteQuotient(const Field& dividend, float a, const Field& divisor, f
 {
     if (b != 0.0f)
         return;
+    explained = true;
     if (a == 0.0f) {
         noted.push_back(
             {PHYSCALC_TRANSLATE_NOOP("Notes", "%1 and %2 are both 0: 0 / 0 has no value (nan)."),
@@ -73,10 +82,18 @@ void Notes::noteQuotient(const Field& dividend, float a, const Field& divisor, f
 void Notes::add(Text line)
 {
     noted.push_back(std::move(line));
+    explained = true;
 }
 
-void Notes::finish(TextPane* pane) const
+void Notes::inform(Text line)
 {
+    noted.push_back(std::move(line));
+}
+
+void Notes::finish(TextPane* pane)
+{
+    if (!explained && !unexplained.empty())
+        noted.push_back(unexplained.front());
     if (pane != nullptr)
         pane->show(noted);
 }

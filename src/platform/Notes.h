@@ -34,11 +34,15 @@ public:
     // held 0.
     void noteQuotient(const Field& dividend, float a, const Field& divisor, float b);
 
+    // A line that explains the results; one that only informs does not.
     void add(Text line);
+    void inform(Text line);
     const std::vector<Text>& lines() const { return noted; }
 
-    // Shows the lines in the pane, if there is one; no lines empty it.
-    void finish(TextPane* pane) const;
+    // Shows the lines in the pane, if there is one; no lines empty it. A
+    // result that is no finite number and that no line explains is put down
+    // to a number too large for float.
+    void finish(TextPane* pane);
 
 private:
     struct Written
@@ -49,6 +53,8 @@ private:
 
     std::string formula;
     std::vector<Text> noted;
+    std::vector<Text> unexplained;
+    bool explained = false;
     std::map<const Field*, Written> written;
 };
 

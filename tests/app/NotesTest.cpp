@@ -164,6 +164,8 @@ void NotesTest::each_surprise_shows_its_note_beside_the_unchanged_result_data()
         "5.000 × 10⁻⁷");
     row("rounded area read back", "fluidWin", "forza=1 press1=2000000 getArea getPress1", "press1",
         "inf", "0.000000 is the rounded 5.000 × 10⁻⁷; p = F / A used|Area is 0");
+    row("overflow", "attrWin", "kas=1e38 fpOfstat=1e38 getF1d", "f1d", "inf",
+        "Static friction force is inf: a number beyond");
     row("centimetres in metres", "fluidWin", "dens=1000 profond=5_cm getPress2", "press2",
         "49050.000000", "Depth: “5 cm” was read as 5 m; for 5 cm type 0.05");
 }
