@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -136,6 +137,29 @@ int main(int argc, char* argv[])
          "fluidWin",
          {"forza=100", "area=4", "getPress1", "dens=1025", "profond=10", "getPress2"},
          "fluid-pressure.png"},
+        // The same tools where a student would get a plausible wrong answer:
+        // each shows its note.
+        {"awakePiano",
+         "pianoWin",
+         {"weight=10", "height=1,5", "base=2", "lenght=2,5", "analyze"},
+         "inclined-plane-note.png"},
+        {"awakeErrori",
+         "errWin",
+         {"valToMedia=1,02", "addToMedia", "setAbsForPerc=0.3", "setMisuraForPerc=67,7",
+          "getRelPerc"},
+         "measurement-errors-note.png"},
+        {"awakeAttrito",
+         "attrWin",
+         {"kas=", "fpOfstat=", "f1d=", "fad=15", "fpOfDinam=49.05", "getKd", "getFad"},
+         "friction-note.png"},
+        {"awakeMomento",
+         "momWin",
+         {"power1=5", "dist=2.5", "alpha=270", "getSimple", "power2=", "b=", "rx2="},
+         "torque-note.png"},
+        {"awakeFluidPressure",
+         "fluidWin",
+         {"forza=1", "press1=2000000", "getArea", "getPress1", "dens=1000", "profond=5 cm"},
+         "fluid-pressure-note.png"},
     };
     for (const Example& example : examples) {
         press(&launcher, example.entry);
@@ -196,5 +220,18 @@ int main(int argc, char* argv[])
     // Every computation above, in the results log.
     interface.showResultsLog();
     save(topLevel(QStringLiteral("resultsLogWin")), directory, "results-log.png");
+
+    // A quadrant code given an angle outside its quadrant.
+    press(vectors, "clear");
+    press(&launcher, "awakeVectors");
+    type(countPanel, "numberOfVectors", "1");
+    press(countPanel, "declareVectorsNumber");
+    type(newVector, "name", "F");
+    type(newVector, "power", "8");
+    type(newVector, "angle", "120");
+    auto* where = child<QComboBox>(newVector, "where");
+    where->setCurrentIndex(where->findText(QStringLiteral("-+")));
+    press(newVector, "confirm");
+    save(vectors, directory, "vector-note.png");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "FieldMarks.h"
 #include "FormPart.h"
 #include "LabSheetView.h"
 #include "ResultsLogWindow.h"
@@ -20,8 +21,10 @@
 #include "ui_PianoWindow.h"
 #include "ui_VectorsWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -32,6 +35,34 @@ namespace app {
 
 using platform::Sender;
 using namespace platform::qt;
+
+namespace {
+
+// Asks before the launcher closes while there is unsaved work.
+class CloseGuard final : public QObject
+{
+public:
+    CloseGuard(QObject* parent, std::function<bool()> closable)
+        : QObject(parent)
+        , mayClose(std::move(closable))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close && !mayClose()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<bool()> mayClose;
+};
+
+} // namespace
 
 struct Interface::Launcher
 {
@@ -66,6 +97,12 @@ Interface::Interface(Start start)
     : launcherForm(std::make_unique<Launcher>())
 {
     connectLauncher();
+    launcherForm->window.installEventFilter(new CloseGuard(&launcherForm->window, [this] {
+        if (quitting || !hasUnsavedWork())
+            return true;
+        requestQuit();
+        return false;
+    }));
     if (start == Start::AllAtOnce) {
         buildTools();
         return;
@@ -110,6 +147,7 @@ void Interface::buildTools()
                                          &windows->torque, &windows->vectors, &windows->fluid}) {
         tool->setAttribute(Qt::WA_QuitOnClose, false);
         styleFields(tool);
+        addCloseKeys(tool);
     }
 
     setLauncherOutlets();
@@ -289,12 +327,61 @@ void Interface::connectLauncher()
                              (c.*action)(sender);
                          });
     }
-    QObject::connect(ui.quitAction, &QAction::triggered, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(
+        ui.quitAction, &QAction::triggered, &launcherForm->window, [this] { requestQuit(); },
+        Qt::QueuedConnection);
     QObject::connect(ui.showResultsLogAction, &QAction::triggered, &launcherForm->window,
                      [this] { showResultsLog(); });
     QObject::connect(ui.aboutAction, &QAction::triggered, &launcherForm->window,
                      [this] { showAbout(); });
+}
+
+bool Interface::hasUnsavedWork() const
+{
+    return vectorsController.runUnderWay() || resultsLog.hasUnsavedEntries();
+}
+
+// The question is built when first asked; quitting then goes through the
+// launcher's close, which no longer asks.
+void Interface::requestQuit()
+{
+    if (!hasUnsavedWork()) {
+        quitting = true;
+        QCoreApplication::quit();
+        return;
+    }
+    if (quitQuestion == nullptr) {
+        quitQuestion = new QMessageBox(&launcherForm->window);
+        quitQuestion->setObjectName(QStringLiteral("quitQuestion"));
+        quitQuestion->setIcon(QMessageBox::Question);
+        quitQuestion->setWindowTitle(QCoreApplication::translate("Interface", "Quit PhysCalc"));
+        quitQuestion->setText(QCoreApplication::translate(
+            "Interface", "A vector run is under way, or the results log holds computations not "
+                         "saved. Quit and lose them?"));
+        quitQuestion->setAccessibleName(quitQuestion->windowTitle());
+        quitQuestion->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        quitQuestion->setDefaultButton(QMessageBox::No);
+        QObject::connect(quitQuestion, &QMessageBox::accepted, &launcherForm->window, [this] {
+            quitting = true;
+            QCoreApplication::quit();
+        });
+    }
+    quitQuestion->open();
+}
+
+void Interface::addCloseKeys(QWidget* tool)
+{
+    auto* close = new QAction(tool);
+    close->setObjectName(QStringLiteral("closeWindowAction"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    tool->addAction(close);
+    QObject::connect(close, &QAction::triggered, tool, &QWidget::hide);
+}
+
+QString Interface::notesName() const
+{
+    return QCoreApplication::translate("Interface", "Notes");
 }
 
 // The box is built on first use and kept: its icon is drawn once, not once
@@ -335,8 +422,12 @@ void Interface::connectPiano()
     c.lenght = outlets.field(ui.lenght);
     c.weight = outlets.field(ui.weight);
     c.rampDrawing = ui.rampDrawing;
+    c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
     connectAction(ui.analyze, c, &PianoController::analyze);
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
+    markStaleOnEdit({ui.weight, ui.height, ui.base, ui.lenght},
+                    {ui.dorto, ui.dpara, ui.dh, ui.db, ui.dl, ui.dangolo, ui.labOrto, ui.labPara},
+                    {ui.analyze});
     buildOnFirstShow<Ui::PianoSlopePart>(
         &windows->piano, [this, &c](const Ui::PianoSlopePart& part) {
             c.slopeWeight = outlets.field(part.slopeWeight);
@@ -347,6 +438,8 @@ void Interface::connectPiano()
             c.slopePara = outlets.field(part.slopePara);
             connectAction(part.analyzeSlope, c, &PianoController::analyzeSlope);
             pressOnReturn({part.slopeWeight, part.slopeMass, part.slopeAngle}, part.analyzeSlope);
+            markStaleOnEdit({part.slopeWeight, part.slopeMass, part.slopeAngle},
+                            {part.slopeW, part.slopeOrto, part.slopePara}, {part.analyzeSlope});
         });
 }
 
@@ -371,10 +464,31 @@ void Interface::connectErrori()
     pressOnReturn({ui.valToMedia}, ui.addToMedia);
     pressOnReturn({ui.setRel, ui.setVal}, ui.getAbs);
     pressOnReturn({ui.setAbsForPerc, ui.setMisuraForPerc}, ui.getRelPerc);
+    c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    markStaleOnEdit({ui.setRel, ui.setVal}, {ui.absLabel}, {ui.getAbs});
+    markStaleOnEdit({ui.setAbsForPerc, ui.setMisuraForPerc}, {ui.getRelLabel, ui.getPercLabel},
+                    {ui.getRelPerc});
+    // The next reading replaces the last one instead of running on from it,
+    // and the mean on screen no longer counts every value.
+    QLineEdit* value = ui.valToMedia;
+    QLineEdit* mean = ui.mediaLabel;
+    for (QAbstractButton* button : {ui.addToMedia, ui.erase}) {
+        QObject::connect(button, &QAbstractButton::clicked, value, [value, mean] {
+            value->selectAll();
+            value->setFocus(Qt::OtherFocusReason);
+            if (!mean->text().isEmpty())
+                setFieldMark(mean, FieldMark::Stale,
+                             QCoreApplication::translate(
+                                 "Interface", "Out of date: the values changed since this mean."));
+        });
+    }
+    QObject::connect(ui.getMedia, &QAbstractButton::clicked, mean,
+                     [mean] { setFieldMark(mean, FieldMark::Stale, QString()); });
 }
 
 // Every field of a friction group is read by two buttons and written by the
-// third, so Return in a field has no one button to press.
+// third: Return computes the field that is missing, or again the one
+// computed before.
 void Interface::connectAttrito()
 {
     AttritoController& c = attritoController;
@@ -398,6 +512,9 @@ void Interface::connectAttrito()
             connectAction(part.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
             connectAction(part.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
         });
+    c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    solveOnReturn({{ui.f1d, ui.getF1d}, {ui.kas, ui.getKas}, {ui.fpOfstat, ui.getFpFromStat}});
+    solveOnReturn({{ui.fad, ui.getFad}, {ui.kad, ui.getKd}, {ui.fpOfDinam, ui.getFpFromDinam}});
 }
 
 void Interface::connectMomento()
@@ -418,6 +535,9 @@ void Interface::connectMomento()
         [&c](const Ui::MomentoLeverPart& part) { c.leverDrawing = part.leverDrawing; });
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
+    c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    markStaleOnEdit({ui.power1, ui.dist, ui.alpha}, {ui.rx1}, {ui.getSimple});
+    markStaleOnEdit({ui.power2, ui.b}, {ui.rx2}, {ui.getDouble});
 }
 
 void Interface::connectVectors()
@@ -444,19 +564,45 @@ void Interface::connectVectors()
         window.componentsHost, QStringLiteral("componentTable"),
         QCoreApplication::translate("Vectors", "Components of each vector"));
     c.componentTable = componentTable.get();
+    c.notes = outlets.pane(window.notesHost, QStringLiteral("notes"), notesName());
+    c.progress = outlets.pane(sheet.progress);
 
     connectAction(countPanel.declareVectorsNumber, c, &VectorsController::declareVectorsNumber);
     connectAction(countPanel.abort, c, &VectorsController::abort);
     connectAction(sheet.confirm, c, &VectorsController::confirm);
     connectAction(window.clear, c, &VectorsController::clear);
-    // Escape on the count panel is its Cancel button. The new-vector sheet
-    // has no way out but its button: the run asks for every vector declared.
+    connectAction(sheet.back, c, &VectorsController::back);
+    // Escape on the count panel is its Cancel button; on the new-vector
+    // sheet, Escape and Cancel run ask before the run's vectors are lost.
     windows->countPanel->setRejectHandler([&c, button = countPanel.abort] { c.abort(button); });
+    QObject::connect(sheet.cancelRun, &QAbstractButton::clicked, windows->newVectorSheet,
+                     [this, button = sheet.cancelRun] { askToCancelRun(button); });
+    windows->newVectorSheet->setRejectHandler(
+        [this, button = sheet.cancelRun] { askToCancelRun(button); });
     windows->countPanel->setFirstInput(countPanel.numberOfVectors);
     windows->newVectorSheet->setFirstInput(sheet.name);
 }
 
-// As in friction, Return in a field has no one button to press.
+// Built for each asking, over the sheet, and gone when answered.
+void Interface::askToCancelRun(QAbstractButton* sender)
+{
+    auto* question = new QMessageBox(windows->newVectorSheet);
+    question->setObjectName(QStringLiteral("cancelRunQuestion"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setIcon(QMessageBox::Question);
+    question->setWindowTitle(QCoreApplication::translate("Interface", "Cancel the run"));
+    question->setAccessibleName(question->windowTitle());
+    question->setText(QCoreApplication::translate(
+        "Interface", "End this run? The vectors entered so far are forgotten."));
+    question->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    question->setDefaultButton(QMessageBox::No);
+    QObject::connect(question, &QMessageBox::accepted, windows->newVectorSheet,
+                     [this, sender] { vectorsController.cancelRun(sender); });
+    question->open();
+}
+
+// Return in a group computes the field that is missing, or again the one
+// computed before.
 void Interface::connectFluid()
 {
     FluidController& c = fluidController;
@@ -489,6 +635,9 @@ void Interface::connectFluid()
             QObject::connect(part.densPreset, &QComboBox::activated, part.densPreset,
                              [&c, box = part.densPreset] { c.getPreset(box); });
         });
+    c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    solveOnReturn({{ui.forza, ui.getPower}, {ui.area, ui.getArea}, {ui.press1, ui.getPress1}});
+    solveOnReturn({{ui.dens, ui.getDens}, {ui.profond, ui.getH}, {ui.press2, ui.getPress2}});
 }
 
 } // namespace app

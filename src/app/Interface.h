@@ -62,6 +62,13 @@ public:
     // before quitting.
     bool hasUnsavedEntries() const;
 
+    // Whether quitting now would lose something the person has not finished
+    // or kept: a vector run under way. The results log adds its unsaved
+    // entries here.
+    bool hasUnsavedWork() const;
+    // Quits at once, or asks first when there is unsaved work.
+    void requestQuit();
+
 private:
     // Builds every tool window and sheet, sets every outlet and connects
     // every button; does nothing the second time.
@@ -79,6 +86,10 @@ private:
     void refreshResultsLog();
     void saveResultsLog();
     void writeResultsLog(const QString& path);
+    // Esc and Ctrl+W hide a tool window.
+    void addCloseKeys(QWidget* tool);
+    void askToCancelRun(QAbstractButton* sender);
+    QString notesName() const;
 
     platform::qt::QtApplication application;
     platform::CurrentApplication current{application};
@@ -107,6 +118,8 @@ private:
     QPointer<QMessageBox> about;
     // The vector tool's table of components, built on its first lines.
     std::unique_ptr<platform::TextPane> componentTable;
+    QPointer<QMessageBox> quitQuestion;
+    bool quitting = false;
 };
 
 } // namespace app

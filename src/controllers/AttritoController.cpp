@@ -17,25 +17,31 @@ struct Worked
     float result;
 };
 
+// The unit of each quantity: forces in newtons, coefficients pure numbers.
+constexpr const char* forceUnit = "N";
+constexpr const char* pure = "";
+
 // Both helpers read their operands in the order given and compute in float.
-Worked showProduct(const platform::Field& first, const platform::Field& second,
-                   platform::Field& target)
+Worked showProduct(platform::Notes& press, const platform::Field& first, const char* firstUnit,
+                   const platform::Field& second, const char* secondUnit, platform::Field& target)
 {
-    const float a = first.floatValue();
-    const float b = second.floatValue();
+    const float a = press.read(first, firstUnit);
+    const float b = press.read(second, secondUnit);
     const float product = a * b;
-    platform::display(target, "%0.2f", product);
+    press.display(target, "%0.2f", product);
     return {a, b, product};
 }
 
 // A zero divisor shows "inf", "-inf" or, for 0/0, "nan".
-Worked showQuotient(const platform::Field& dividend, const platform::Field& divisor,
-                    platform::Field& target)
+Worked showQuotient(platform::Notes& press, const platform::Field& dividend,
+                    const char* dividendUnit, const platform::Field& divisor,
+                    const char* divisorUnit, platform::Field& target)
 {
-    const float a = dividend.floatValue();
-    const float b = divisor.floatValue();
+    const float a = press.read(dividend, dividendUnit);
+    const float b = press.read(divisor, divisorUnit);
     const float quotient = a / b;
-    platform::display(target, "%0.2f", quotient);
+    press.display(target, "%0.2f", quotient);
+    press.noteQuotient(dividend, a, divisor, b);
     return {a, b, quotient};
 }
 
@@ -117,54 +123,66 @@ void drawBlock(Drawing& drawing, float friction, float normal, bool moving)
 
 void AttritoController::getF1d(platform::Sender)
 {
-    const Worked worked = showProduct(*kas, *fpOfstat, *f1d);
+    press.begin("F = k · N");
+    const Worked worked = showProduct(press, *kas, pure, *fpOfstat, forceUnit, *f1d);
     report(
         *this, worked, {"k\u209b", "N", "F\u209b"},
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: F = k \u00b7 N = %1 \u00d7 %2 N = %3 N"),
              {}});
     draw(worked.result, worked.second, false);
+    press.finish(notes);
 }
 
 void AttritoController::getFad(platform::Sender)
 {
-    const Worked worked = showProduct(*kad, *fpOfDinam, *fad);
+    press.begin("F = k · N");
+    const Worked worked = showProduct(press, *kad, pure, *fpOfDinam, forceUnit, *fad);
     report(
         *this, worked, {"k\u2096", "N", "F\u2096"},
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: F = k \u00b7 N = %1 \u00d7 %2 N = %3 N"),
              {}});
     draw(worked.result, worked.second, true);
+    press.finish(notes);
 }
 
 void AttritoController::getFpFromDinam(platform::Sender)
 {
-    const Worked worked = showQuotient(*fad, *kad, *fpOfDinam);
+    press.begin("N = F / k");
+    const Worked worked = showQuotient(press, *fad, forceUnit, *kad, pure, *fpOfDinam);
     report(*this, worked, {"F\u2096", "k\u2096", "N"},
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: N = F / k = %1 N / %2 = %3 N"), {}});
     draw(worked.first, worked.result, true);
+    press.finish(notes);
 }
 
 void AttritoController::getFpFromStat(platform::Sender)
 {
-    const Worked worked = showQuotient(*f1d, *kas, *fpOfstat);
+    press.begin("N = F / k");
+    const Worked worked = showQuotient(press, *f1d, forceUnit, *kas, pure, *fpOfstat);
     report(*this, worked, {"F\u209b", "k\u209b", "N"},
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: N = F / k = %1 N / %2 = %3 N"), {}});
     draw(worked.first, worked.result, false);
+    press.finish(notes);
 }
 
 void AttritoController::getKas(platform::Sender)
 {
-    const Worked worked = showQuotient(*f1d, *fpOfstat, *kas);
+    press.begin("k = F / N");
+    const Worked worked = showQuotient(press, *f1d, forceUnit, *fpOfstat, forceUnit, *kas);
     report(*this, worked, {"F\u209b", "N", "k\u209b"},
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: k = F / N = %1 N / %2 N = %3"), {}});
     draw(worked.first, worked.second, false);
+    press.finish(notes);
 }
 
 void AttritoController::getKd(platform::Sender)
 {
-    const Worked worked = showQuotient(*fad, *fpOfDinam, *kad);
+    press.begin("k = F / N");
+    const Worked worked = showQuotient(press, *fad, forceUnit, *fpOfDinam, forceUnit, *kad);
     report(*this, worked, {"F\u2096", "N", "k\u2096"},
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: k = F / N = %1 N / %2 N = %3"), {}});
     draw(worked.first, worked.second, true);
+    press.finish(notes);
 }
 
 void AttritoController::getFpFromMassStat(platform::Sender)
@@ -180,10 +198,12 @@ void AttritoController::getFpFromMassDinam(platform::Sender)
 // On level ground the normal force is the body's weight.
 void AttritoController::showWeightOfMass(platform::Field& normal)
 {
-    const float m = mass->floatValue();
+    press.begin("N = m · g");
+    const float m = press.read(*mass, "kg");
     const double weightInDouble = double{m} * g;
     const float weight = static_cast<float>(weightInDouble);
-    platform::display(normal, "%0.2f", weight);
+    press.display(normal, "%0.2f", weight);
+    press.finish(notes);
 }
 
 void AttritoController::draw(float friction, float normal, bool moving)

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Drawing.h"
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 class AttritoController
@@ -18,6 +19,8 @@ public:
     platform::Field* kas = nullptr;
     platform::TextPane* working = nullptr;
     platform::ComputationLog* log = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // Each action overwrites one field of a group from the other two; the
     // static and dynamic groups never mix.
@@ -40,4 +43,5 @@ public:
 private:
     void showWeightOfMass(platform::Field& normal);
     void draw(float friction, float normal, bool moving);
+    platform::Notes press;
 };

@@ -25,6 +25,11 @@ series::Statistics statistics;
 using platform::shortest;
 using platform::Text;
 
+std::string countText()
+{
+    return platform::stringWithFormat("%0.0f", counter);
+}
+
 std::string twoDecimals(float value)
 {
     return platform::stringWithFormat("%0.2f", value);
@@ -44,11 +49,22 @@ void showSeries(ErrorController& c, const Text& line)
 
 void ErrorController::addToMedia(platform::Sender)
 {
-    const float v = valToMedia->floatValue();
+    press.begin("+");
+    const float v = press.read(*valToMedia, "");
+    const float before = counter;
     added.push_back({v, sum, counter});
     statistics.add(v);
     sum = sum + v;
     counter = counter + 1.0f;
+    if (counter == before) {
+        press.add(
+            {PHYSCALC_TRANSLATE_NOOP("Notes", "The count has stopped growing at %1 (2^24): a float "
+                                              "count cannot grow by 1 any more, so the value went "
+                                              "into the sum only."),
+             {countText()}});
+    }
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.finish(notes);
 
     if (labSheet != nullptr)
         labSheet->appendValue(shortest(v));
@@ -58,9 +74,19 @@ void ErrorController::addToMedia(platform::Sender)
 
 void ErrorController::getMedia(platform::Sender)
 {
+    press.begin("mean");
     // With nothing added this is 0/0, shown as "nan".
     const float m = sum / counter;
-    platform::display(*mediaLabel, "%0.2f", m);
+    press.display(*mediaLabel, "%0.2f", m);
+    if (counter == 0.0f) {
+        press.add({PHYSCALC_TRANSLATE_NOOP(
+                       "Notes",
+                       "No value has been added yet: the mean is 0 / 0 (nan). Add values first."),
+                   {}});
+    } else {
+        press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Mean of %1 values."), {countText()}});
+    }
+    press.finish(notes);
 
     working::publish(
         working, log,
@@ -77,6 +103,9 @@ void ErrorController::erase(platform::Sender)
     counter = 0.0f;
     added.clear();
     statistics.clear();
+    press.begin("");
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.finish(notes);
 
     if (labSheet != nullptr)
         labSheet->clearValues();
@@ -89,10 +118,12 @@ void ErrorController::erase(platform::Sender)
 
 void ErrorController::getAbs(platform::Sender)
 {
-    const float r = setRel->floatValue();
-    const float v = setVal->floatValue();
+    press.begin("Δx = ε · x");
+    const float r = press.read(*setRel, "");
+    const float v = press.read(*setVal, "");
     const float a = r * v;
-    platform::display(*absLabel, "%0.2f", a);
+    press.display(*absLabel, "%0.2f", a);
+    press.finish(notes);
 
     working::publish(
         working, log,
@@ -103,14 +134,17 @@ void ErrorController::getAbs(platform::Sender)
 
 void ErrorController::getRelPerc(platform::Sender)
 {
-    const float e = setAbsForPerc->floatValue();
-    const float m = setMisuraForPerc->floatValue();
+    press.begin("ε = Δx / x");
+    const float e = press.read(*setAbsForPerc, "");
+    const float m = press.read(*setMisuraForPerc, "");
     const float rel = e / m;
-    platform::display(*getRelLabel, "%0.2f", rel);
+    press.display(*getRelLabel, "%0.2f", rel);
     // From the unrounded quotient: 1 of 3 is 33.33 %, not the 33.00 % that
     // the two decimals on screen would give.
     const float pct = rel * 100.0f;
-    platform::display(*getPercLabel, "%0.2f", pct);
+    press.display(*getPercLabel, "%0.2f", pct);
+    press.noteQuotient(*setAbsForPerc, e, *setMisuraForPerc, m);
+    press.finish(notes);
 
     working::publish(
         working, log,
@@ -133,6 +167,9 @@ void ErrorController::removeLast(platform::Sender)
     statistics.removeLast();
     sum = last.sumBefore;
     counter = last.counterBefore;
+    press.begin("");
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.finish(notes);
 
     if (labSheet != nullptr)
         labSheet->removeLastValue();

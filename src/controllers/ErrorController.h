@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "LabSheet.h"
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 #include <vector>
@@ -26,6 +27,8 @@ public:
     platform::ComputationLog* log = nullptr;
     // The series in full: each value, and the figures worked out from them.
     platform::LabSheet* labSheet = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // Counts the value in valToMedia into the running mean; shows nothing.
     void addToMedia(platform::Sender sender);
@@ -42,6 +45,9 @@ public:
     // changed.
     void refreshSheet(platform::Sender sender);
     void copySheet(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };
 
 // The running mean belongs to the process, not to a window: closing the

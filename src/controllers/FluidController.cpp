@@ -12,6 +12,13 @@ namespace {
 // double and rounded to float afterwards.
 constexpr double g = 9.81;
 
+// The unit of each quantity, in which a field's number is taken.
+constexpr const char* newtons = "N";
+constexpr const char* pascalUnit = "Pa";
+constexpr const char* squareMetres = "m²";
+constexpr const char* density = "kg/m³";
+constexpr const char* metres = "m";
+
 using platform::shortest;
 using platform::Text;
 
@@ -34,15 +41,17 @@ struct Worked
     float quotient;
 };
 
-Worked showPressureOver(const platform::Field& factor, const platform::Field& pressure,
+Worked showPressureOver(platform::Notes& press, const platform::Field& factor,
+                        const char* factorUnit, const platform::Field& pressure,
                         platform::Field& target)
 {
-    const float f = factor.floatValue();
-    const float p = pressure.floatValue();
+    const float f = press.read(factor, factorUnit);
+    const float p = press.read(pressure, pascalUnit);
     const double weightFactor = double{f} * g;
     const float k = static_cast<float>(weightFactor);
     const float quotient = p / k;
-    platform::display(target, "%f", quotient);
+    press.display(target, "%f", quotient);
+    press.noteQuotient(pressure, p, factor, k);
     return {f, p, k, quotient};
 }
 
@@ -122,42 +131,51 @@ void drawColumn(Drawing& drawing, float rho, float h, float p)
 
 void FluidController::getArea(platform::Sender)
 {
-    const float F = forza->floatValue();
-    const float p = press1->floatValue();
+    press.begin("A = F / p");
+    const float F = press.read(*forza, newtons);
+    const float p = press.read(*press1, pascalUnit);
     const float A = F / p;
-    platform::display(*area, "%f", A);
+    press.display(*area, "%f", A);
+    press.noteQuotient(*forza, F, *press1, p);
     showUnits(press1Units, p);
     report(*this, {"F", "p", "A"}, F, p, sixDecimals(A),
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "A = F / p = %1 N / %2 Pa = %3 m\u00b2"), {}});
+    press.finish(notes);
 }
 
 void FluidController::getPower(platform::Sender)
 {
-    const float p = press1->floatValue();
-    const float A = area->floatValue();
+    press.begin("F = p · A");
+    const float p = press.read(*press1, pascalUnit);
+    const float A = press.read(*area, squareMetres);
     const float F = p * A;
-    platform::display(*forza, "%f", F);
+    press.display(*forza, "%f", F);
     showUnits(press1Units, p);
     report(
         *this, {"p", "A", "F"}, p, A, sixDecimals(F),
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "F = p \u00b7 A = %1 Pa \u00d7 %2 m\u00b2 = %3 N"),
              {}});
+    press.finish(notes);
 }
 
 void FluidController::getPress1(platform::Sender)
 {
-    const float F = forza->floatValue();
-    const float A = area->floatValue();
+    press.begin("p = F / A");
+    const float F = press.read(*forza, newtons);
+    const float A = press.read(*area, squareMetres);
     const float p = F / A;
-    platform::display(*press1, "%f", p);
+    press.display(*press1, "%f", p);
+    press.noteQuotient(*forza, F, *area, A);
     showUnits(press1Units, p);
     report(*this, {"F", "A", "p"}, F, A, sixDecimals(p),
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = F / A = %1 N / %2 m\u00b2 = %3 Pa"), {}});
+    press.finish(notes);
 }
 
 void FluidController::getDens(platform::Sender)
 {
-    const Worked worked = showPressureOver(*profond, *press2, *dens);
+    press.begin("ρ = p / (g · h)");
+    const Worked worked = showPressureOver(press, *profond, metres, *press2, *dens);
     showDepth(worked.quotient, worked.factor, worked.pressure);
     const std::string shown = sixDecimals(worked.quotient);
     working::publish(
@@ -172,11 +190,13 @@ void FluidController::getDens(platform::Sender)
                   "Working",
                   "\u03c1 = p / (g \u00b7 h) = %1 Pa / %2 m\u00b2/s\u00b2 = %3 kg/m\u00b3"),
               {shortest(worked.pressure), shortest(worked.weightFactor), shown}}});
+    press.finish(notes);
 }
 
 void FluidController::getH(platform::Sender)
 {
-    const Worked worked = showPressureOver(*dens, *press2, *profond);
+    press.begin("h = p / (ρ · g)");
+    const Worked worked = showPressureOver(press, *dens, density, *press2, *profond);
     showDepth(worked.factor, worked.quotient, worked.pressure);
     const std::string shown = sixDecimals(worked.quotient);
     working::publish(
@@ -190,18 +210,20 @@ void FluidController::getH(platform::Sender)
          Text{PHYSCALC_TRANSLATE_NOOP("Working",
                                       "h = p / (\u03c1 \u00b7 g) = %1 Pa / %2 N/m\u00b3 = %3 m"),
               {shortest(worked.pressure), shortest(worked.weightFactor), shown}}});
+    press.finish(notes);
 }
 
 void FluidController::getPress2(platform::Sender)
 {
-    const float rho = dens->floatValue();
-    const float h = profond->floatValue();
+    press.begin("p = ρ · g · h");
+    const float rho = press.read(*dens, density);
+    const float h = press.read(*profond, metres);
     // Both products in double, rounded to float once: density 10 at depth 2
     // gives 196.2, shown as 196.199997.
     const double weightPerVolume = double{rho} * g;
     const double pressure = weightPerVolume * double{h};
     const float p = static_cast<float>(pressure);
-    platform::display(*press2, "%f", p);
+    press.display(*press2, "%f", p);
     showDepth(rho, h, p);
 
     working::publish(
@@ -213,6 +235,7 @@ void FluidController::getPress2(platform::Sender)
          Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = \u03c1 \u00b7 g \u00b7 h = %1 kg/m\u00b3 "
                                                  "\u00d7 9.81 m/s\u00b2 \u00d7 %2 m = %3 Pa"),
               {shortest(rho), shortest(h), sixDecimals(p)}}});
+    press.finish(notes);
 }
 
 void FluidController::showDepth(float rho, float h, float p)

@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Drawing.h"
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 class FluidController
@@ -19,6 +20,8 @@ public:
     platform::Field* profond = nullptr;
     platform::TextPane* working = nullptr;
     platform::ComputationLog* log = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // Each action overwrites one field of a group from the other two.
     void getArea(platform::Sender sender);
@@ -42,4 +45,5 @@ public:
 
 private:
     void showDepth(float rho, float h, float p);
+    platform::Notes press;
 };

@@ -10,9 +10,9 @@ namespace {
 
 // The number goes in first and the unit is appended to what the field then
 // holds, so each press replaces the whole text and " Nm" never doubles.
-void showMoment(platform::Field& field, float moment)
+void showMoment(platform::Notes& press, platform::Field& field, float moment)
 {
-    platform::display(field, "%0.2f", moment);
+    press.display(field, "%0.2f", moment);
     const std::string shown = field.stringValue();
     field.setStringValue(shown + " Nm");
 }
@@ -135,16 +135,34 @@ std::string twoDecimals(float value)
 
 void MomentoController::getSimple(platform::Sender)
 {
-    const float a = alpha->floatValue();
+    press.begin("M = F · d · sin α");
+    const float a = press.read(*alpha, "°");
     // The sine runs in double: at 180 degrees it is a tiny positive number
     // and the moment shows 0.00 Nm; at 360 it is tiny and negative, -0.00 Nm.
     const double s = std::sin(platform::degreesToRadians(a));
-    const float d = dist->floatValue();
-    const float F = power1->floatValue();
+    const float d = press.read(*dist, "m");
+    const float F = press.read(*power1, "N");
     const double lever = s * double{d};
     const float effectiveLever = static_cast<float>(lever);
     const float M = effectiveLever * F;
-    showMoment(*rx1, M);
+    showMoment(press, *rx1, M);
+    // The sign is the sine's: a student who reads -12.50 Nm needs to know
+    // which way that turns.
+    if (M < 0.0f && std::fabs(M) >= 0.005f) {
+        press.add(
+            {PHYSCALC_TRANSLATE_NOOP(
+                 "Notes",
+                 "A negative moment turns clockwise: the angle is measured anticlockwise from "
+                 "the lever to the force, and positive moments turn anticlockwise."),
+             {}});
+    } else if (M > 0.0f && M >= 0.005f) {
+        press.add({PHYSCALC_TRANSLATE_NOOP(
+                       "Notes",
+                       "A positive moment turns anticlockwise (the angle is measured anticlockwise "
+                       "from the lever to the force)."),
+                   {}});
+    }
+    press.finish(notes);
 
     working::publish(
         working, log,
@@ -165,10 +183,12 @@ void MomentoController::getSimple(platform::Sender)
 
 void MomentoController::getDouble(platform::Sender)
 {
-    const float arm = b->floatValue();
-    const float force = power2->floatValue();
+    press.begin("M = F · b");
+    const float arm = press.read(*b, "m");
+    const float force = press.read(*power2, "N");
     const float M = arm * force;
-    showMoment(*rx2, M);
+    showMoment(press, *rx2, M);
+    press.finish(notes);
 
     working::publish(
         working, log,

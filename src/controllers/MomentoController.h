@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Drawing.h"
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 class MomentoController
@@ -22,9 +23,14 @@ public:
     // The lever or the couple of the last press, with the sense of rotation;
     // may be left unset.
     platform::Drawing* leverDrawing = nullptr;
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
     // M = sin(alpha) × dist × power1, into rx1.
     void getSimple(platform::Sender sender);
     // M = b × power2, into rx2.
     void getDouble(platform::Sender sender);
+
+private:
+    platform::Notes press;
 };

@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "Drawing.h"
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 class PianoController
@@ -38,7 +39,10 @@ public:
 
     void analyze(platform::Sender sender);
     void analyzeSlope(platform::Sender sender);
+    // What each press found out besides its results; empty when nothing.
+    platform::TextPane* notes = nullptr;
 
 private:
     void drawSides(float W, float h, float l, float angle, float perpendicular, float parallel);
+    platform::Notes press;
 };

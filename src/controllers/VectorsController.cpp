@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -52,6 +53,16 @@ void declare(int count)
 int declared()
 {
     return x;
+}
+
+void rewindTo(int number)
+{
+    y = std::max(number, 0);
+    if (isSlot(y)) {
+        intens[y] = 0.0f;
+        angoli[y] = 0.0f;
+        dove[y].clear();
+    }
 }
 
 void beginNext()
@@ -198,9 +209,9 @@ void showComponents(platform::TextPane& table, const vectorStore::Resultant* res
 
 // Draws the vector just stored tip to tail after the ones before it, or lists
 // it as ignored when its code names no direction.
-void drawEntered(platform::Diagram& diagram, const std::string& vectorName, const std::string& code)
+void drawEntered(platform::Diagram& diagram, int number, const std::string& vectorName,
+                 const std::string& code)
 {
-    const int number = vectorStore::entering();
     // Appended rather than "#" + std::to_string(...), which GCC 12 at -O3
     // wrongly reports as an overlapping copy (-Wrestrict).
     std::string label = vectorName;
@@ -296,7 +307,52 @@ void reportResultant(VectorsController& tool, const vectorStore::Resultant& resu
     working::publish(tool.working, tool.log, computation, lines);
 }
 
+// The list's lines, each "name/magnitude/angle/code" as typed.
+std::vector<std::string> listLines(const std::string& list)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = list.find('\n'); end != std::string::npos;
+         start = end + 1, end = list.find('\n', start))
+        lines.push_back(list.substr(start, end - start));
+    return lines;
+}
+
+// A list line split into name, magnitude, angle and code. The name may hold
+// "/" itself, so the line is split from its end.
+std::array<std::string, 4> splitLine(const std::string& line)
+{
+    std::array<std::string, 4> parts;
+    std::string rest = line;
+    for (int part = 3; part > 0; --part) {
+        const std::size_t slash = rest.rfind('/');
+        if (slash == std::string::npos)
+            break;
+        parts[static_cast<std::size_t>(part)] = rest.substr(slash + 1);
+        rest.resize(slash);
+    }
+    parts[0] = rest;
+    return parts;
+}
+
+bool isQuadrantCode(const std::string& code)
+{
+    return code == "++" || code == "+-" || code == "--" || code == "-+";
+}
+
 } // namespace
+
+void VectorsController::beginVectorSheet()
+{
+    platform::app().beginSheet(*newVectWin, *myself);
+    vectorStore::beginNext();
+    underWay = true;
+    if (progress != nullptr) {
+        progress->show(
+            {{PHYSCALC_TRANSLATE_NOOP("VectorsController", "Vector %1 of %2"),
+              {std::to_string(vectorStore::entering()), std::to_string(vectorStore::declared())}}});
+    }
+}
 
 void VectorsController::declareVectorsNumber(platform::Sender)
 {
@@ -309,8 +365,9 @@ void VectorsController::declareVectorsNumber(platform::Sender)
         // An accepted count starts a new run, as clear would: the store
         // has just been emptied, and the old run's texts go with it.
         blankRun(*this);
-        platform::app().beginSheet(*newVectWin, *myself);
-        vectorStore::beginNext();
+        press.begin("");
+        press.finish(notes);
+        beginVectorSheet();
     } else {
         platform::app().beginAlertSheet("Caution!", "OK", "", "", *myself,
                                         "Cannot declare zero (0) vectors.");
@@ -326,8 +383,8 @@ void VectorsController::confirm(platform::Sender)
     const std::string magnitudeText = power->stringValue();
     const std::string angleText = angle->stringValue();
     const std::string code = where->title();
-    const float magnitude = power->floatValue();
-    const float degrees = angle->floatValue();
+    const float magnitude = press.read(*power, "");
+    const float degrees = press.read(*angle, "°");
     // The sheet is begun only by a declaration, which starts a run; a vector
     // confirmed outside one has no slot, and is neither stored nor listed.
     if (!vectorStore::storeEntering(magnitude, degrees, code))
@@ -337,17 +394,28 @@ void VectorsController::confirm(platform::Sender)
                                      angleText, std::string("/"), code, std::string("\n")}) {
         listOfVectors->setStringValue(listOfVectors->stringValue() + piece);
     }
-    drawEntered(*diagram, nameText, code);
+    drawEntered(*diagram, vectorStore::entering(), nameText, code);
     if (componentTable != nullptr)
         showComponents(*componentTable, nullptr);
+    // The code gives the signs and the angle the size of the components, so
+    // an angle outside the quadrant counts twice, or against the code.
+    if (isQuadrantCode(code) && (degrees < 0.0f || degrees > 90.0f)) {
+        press.add(
+            {PHYSCALC_TRANSLATE_NOOP("Notes", "%1: the code %2 names a quadrant and takes an angle "
+                                              "from 0 to 90°; %3° was used as it stands, so the "
+                                              "signs of cos and sin apply on top of the code's."),
+             {nameText.empty() ? "#" + std::to_string(vectorStore::entering()) : nameText, code,
+              angleText}});
+    }
+    press.finish(notes);
 
     if (vectorStore::declared() > vectorStore::entering()) {
         if (working != nullptr)
             working->show(componentLines(vectorStore::entering()));
-        platform::app().beginSheet(*newVectWin, *myself);
-        vectorStore::beginNext();
+        beginVectorSheet();
         return;
     }
+    underWay = false;
     const vectorStore::Resultant resultant = vectorStore::resultant();
     platform::display(*rx, "%0.4f", resultant.x);
     platform::display(*ry, "%0.4f", resultant.y);
@@ -371,4 +439,55 @@ void VectorsController::clear(platform::Sender)
     if (working != nullptr)
         working->show({});
     vectorStore::reset();
+    underWay = false;
+    press.begin("");
+    press.finish(notes);
+}
+
+void VectorsController::back(platform::Sender)
+{
+    platform::app().endSheet(*newVectWin);
+    newVectWin->orderOut(this);
+    const int number = vectorStore::entering();
+    if (number <= 1) {
+        vectorStore::rewindTo(0);
+        underWay = false;
+        platform::app().beginSheet(*firstPanel, *myself);
+        return;
+    }
+
+    // The vector before this one leaves the list, the store and the picture,
+    // and comes back on the sheet as it was typed.
+    std::vector<std::string> lines = listLines(listOfVectors->stringValue());
+    const std::array<std::string, 4> previous =
+        lines.empty() ? std::array<std::string, 4>{} : splitLine(lines.back());
+    if (!lines.empty())
+        lines.pop_back();
+    std::string list;
+    for (const std::string& line : lines)
+        list += line + "\n";
+    listOfVectors->setStringValue(list);
+    vectorStore::rewindTo(number - 2);
+    diagram->erase();
+    int drawn = 0;
+    for (const std::string& line : lines) {
+        const std::array<std::string, 4> parts = splitLine(line);
+        drawEntered(*diagram, ++drawn, parts[0], parts[3]);
+    }
+    if (componentTable != nullptr)
+        showComponents(*componentTable, nullptr);
+    if (working != nullptr)
+        working->show(componentLines(vectorStore::entering()));
+    name->setStringValue(previous[0]);
+    power->setStringValue(previous[1]);
+    angle->setStringValue(previous[2]);
+    where->setTitle(previous[3]);
+    beginVectorSheet();
+}
+
+void VectorsController::cancelRun(platform::Sender sender)
+{
+    platform::app().endSheet(*newVectWin);
+    newVectWin->orderOut(this);
+    clear(sender);
 }

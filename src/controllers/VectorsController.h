@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Diagram.h"
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 #include <optional>
@@ -48,6 +49,11 @@ void reset();
 // starts afresh, so no run sums an earlier run's vectors or runs out of slots.
 void declare(int count);
 int declared();
+
+// Goes back to the moment the vector with the given running number had been
+// stored (0: before the run's first vector); the slot of the one after it is
+// emptied, to be entered again.
+void rewindTo(int number);
 
 // Moves on to the next vector; the first of a run is number 1.
 void beginNext();
@@ -98,6 +104,11 @@ public:
     // Each vector's x and y components, numbered in the order of the list,
     // and the resultant's; may be left unset.
     platform::TextPane* componentTable = nullptr;
+    // What the run found out: how the sheet's numbers were read, and a
+    // quadrant code given an angle outside 0 to 90 degrees.
+    platform::TextPane* notes = nullptr;
+    // "Vector k of n" on the new-vector sheet.
+    platform::TextPane* progress = nullptr;
 
     // Takes the count from the count panel and begins the new-vector sheet, or
     // shows the alert for a count below 1.
@@ -109,4 +120,20 @@ public:
     void abort(platform::Sender sender);
     // Forgets every vector and blanks the list and the results.
     void clear(platform::Sender sender);
+    // On the new-vector sheet: takes back the vector before this one and shows
+    // it on the sheet again to be corrected; on the first vector, goes back to
+    // the count panel.
+    void back(platform::Sender sender);
+    // Ends the run on the new-vector sheet, leaving the tool as clear does.
+    // The interface asks the person first.
+    void cancelRun(platform::Sender sender);
+
+    // Whether the new-vector sheet is waiting for a vector of a run.
+    bool runUnderWay() const { return underWay; }
+
+private:
+    void beginVectorSheet();
+
+    platform::Notes press;
+    bool underWay = false;
 };

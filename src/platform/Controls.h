@@ -19,6 +19,9 @@
 // which formats locale-independently and calls Field::setStringValue.
 #pragma once
 
+#include "Text.h"
+
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -38,6 +41,14 @@ public:
     float floatValue() const;
     int intValue() const;
 
+    // What a person calls the field, in their own language; empty when the
+    // field has no name.
+    virtual std::string label() const { return {}; }
+    // Shows beside the field why what was read from it is probably not what
+    // was meant; nothing takes the mark away. Editing the field takes it away
+    // too.
+    virtual void setMark(const std::optional<Text>& note) { static_cast<void>(note); }
+
 protected:
     Field() = default;
     Field(const Field&) = default;
@@ -51,6 +62,8 @@ public:
 
     // The title of the chosen item, exactly as it is listed.
     virtual std::string title() const = 0;
+    // Chooses the item with that title; a title no item has changes nothing.
+    virtual void setTitle(const std::string& title) { static_cast<void>(title); }
 
 protected:
     ChoiceControl() = default;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace platform {
 
@@ -38,6 +39,19 @@ const char* skipToDigits(const char* first, const char* last, bool& negative)
         ++first;
     }
     return first;
+}
+
+// Where the digits of a decimal number start, past white space and sign; none
+// when the text does not begin with one. from_chars would also take "inf",
+// "nan" and "infinity"; only decimal numerals are numbers here.
+const char* startOfNumber(std::string_view text, bool& negative)
+{
+    const char* const last = text.data() + text.size();
+    const char* first = skipToDigits(text.data(), last, negative);
+    const bool startsNumber =
+        first != last
+        && (isDigit(*first) || (*first == '.' && first + 1 != last && isDigit(first[1])));
+    return startsNumber ? first : nullptr;
 }
 
 // Whether a decimal numeral that float cannot hold is too large rather than
@@ -185,6 +199,94 @@ Approximation fourSignificantOf(Number value)
     return {render(scientific(value, 3)), true};
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Spellings of a unit that mean the same thing.
+std::string canonicalUnit(std::string_view unit)
+{
+    struct Spelling
+    {
+        std::string_view typed;
+        std::string_view canonical;
+    };
+    static constexpr Spelling spellings[] = {
+        {"m2", "m²"},       {"m^2", "m²"},       {"cm2", "cm²"},     {"cm^2", "cm²"},
+        {"mm2", "mm²"},     {"mm^2", "mm²"},     {"kg/m3", "kg/m³"}, {"kg/m^3", "kg/m³"},
+        {"g/cm3", "g/cm³"}, {"g/cm^3", "g/cm³"}, {"deg", "°"},       {"Nm", "N·m"},
+        {"N m", "N·m"},
+    };
+    for (const Spelling& spelling : spellings) {
+        if (unit == spelling.typed)
+            return std::string(spelling.canonical);
+    }
+    return std::string(unit);
+}
+
+// A unit that is a multiple of a field's own unit: what one of it is in the
+// field's unit.
+struct Scaled
+{
+    std::string_view unit;
+    std::string_view base;
+    double factor;
+};
+
+std::optional<Scaled> scaledUnit(std::string_view unit)
+{
+    static constexpr Scaled units[] = {
+        {"cm", "m", 0.01},        {"mm", "m", 0.001},         {"dm", "m", 0.1},
+        {"km", "m", 1000.0},      {"kN", "N", 1000.0},        {"mN", "N", 0.001},
+        {"kPa", "Pa", 1000.0},    {"hPa", "Pa", 100.0},       {"bar", "Pa", 100000.0},
+        {"atm", "Pa", 101325.0},  {"cm²", "m²", 0.0001},      {"mm²", "m²", 0.000001},
+        {"dm²", "m²", 0.01},      {"g/cm³", "kg/m³", 1000.0}, {"kg/l", "kg/m³", 1000.0},
+        {"rad", "°", 180.0 / pi},
+    };
+    for (const Scaled& scaled : units) {
+        if (unit == scaled.unit)
+            return scaled;
+    }
+    return std::nullopt;
+}
+
+std::string superscript(int exponent)
+{
+    static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = exponent < 0 ? "⁻" : "";
+    for (const char digit : std::to_string(std::abs(exponent)))
+        text += digits[digit - '0'];
+    return text;
+}
+
+// A text that begins with a letter standing for a digit, as in "o.3" or
+// "l.5", with the letters taken for the digits they look like; none when the
+// result is still no number.
+std::optional<std::string> lettersAsDigits(std::string_view text)
+{
+    std::string fixed(text);
+    bool changed = false;
+    for (char& c : fixed) {
+        if (c == 'o' || c == 'O')
+            c = '0';
+        else if (c == 'l' || c == 'I')
+            c = '1';
+        else if (!isDigit(c) && c != '.' && c != ',')
+            break;
+        else
+            continue;
+        changed = true;
+    }
+    if (!changed || lengthOfNumber(fixed) != fixed.size())
+        return std::nullopt;
+    return fixed;
+}
+
 } // namespace
 
 std::string shortest(float value)
@@ -207,18 +309,110 @@ Approximation fourSignificant(double value)
     return fourSignificantOf(value);
 }
 
+std::size_t lengthOfNumber(std::string_view text)
+{
+    bool negative = false;
+    const char* first = startOfNumber(text, negative);
+    if (first == nullptr)
+        return 0;
+    float value = 0.0f;
+    const auto result =
+        std::from_chars(first, text.data() + text.size(), value, std::chars_format::general);
+    return static_cast<std::size_t>(result.ptr - text.data());
+}
+
+std::optional<Text> readingNote(std::string_view text, std::string_view label,
+                                std::string_view unit)
+{
+    const std::string name(label);
+    const std::string typed(trimmed(text));
+    if (typed.empty())
+        return Text{PHYSCALC_TRANSLATE_NOOP("Reading", "%1 is empty and was read as 0."), {name}};
+
+    const std::size_t used = lengthOfNumber(text);
+    const std::string read = shortest(readFloat(text));
+    const std::string readWithUnit = unit.empty() ? read : read + " " + std::string(unit);
+    if (used == 0) {
+        if (std::optional<std::string> meant = lettersAsDigits(typed)) {
+            return Text{PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” begins with a letter and "
+                                                           "was read as 0; for %3 type %3."),
+                        {name, typed, *meant}};
+        }
+        return Text{PHYSCALC_TRANSLATE_NOOP(
+                        "Reading", "%1: “%2” does not begin with a number and was read as 0."),
+                    {name, typed}};
+    }
+
+    const std::string_view rest = text.substr(used);
+    const std::string_view restTrimmed = trimmed(rest);
+    if (restTrimmed.empty())
+        return std::nullopt;
+    if (rest.front() == ',' && rest.size() > 1 && isDigit(rest[1])) {
+        std::string meant(text.substr(0, used));
+        meant += '.';
+        meant += rest.substr(1);
+        meant = std::string(trimmed(std::string_view(meant).substr(0, lengthOfNumber(meant))));
+        return Text{PHYSCALC_TRANSLATE_NOOP(
+                        "Reading", "%1: “%2” was read as %3; for %4 type %4, with a point."),
+                    {name, typed, read, meant}};
+    }
+    if (rest.front() == '.' || rest.front() == ',') {
+        return Text{PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; all from the "
+                                                       "second separator on was ignored."),
+                    {name, typed, read}};
+    }
+
+    const std::string typedUnit = canonicalUnit(restTrimmed);
+    if (!unit.empty() && typedUnit == canonicalUnit(unit))
+        return std::nullopt;
+    if (const std::optional<Scaled> scaled = scaledUnit(typedUnit);
+        scaled && scaled->base == canonicalUnit(unit)) {
+        const double inFieldUnit = double{readFloat(text)} * scaled->factor;
+        return Text{
+            PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; for %4 %5 type %6."),
+            {name, typed, readWithUnit, read, typedUnit,
+             shortest(static_cast<float>(inFieldUnit))}};
+    }
+    return Text{PHYSCALC_TRANSLATE_NOOP("Reading",
+                                        "%1: “%2” was read as %3; “%4” after the number was "
+                                        "ignored."),
+                {name, typed, readWithUnit, std::string(restTrimmed)}};
+}
+
+std::string significantFigures(double value, int figures)
+{
+    if (!std::isfinite(value))
+        return stringWithFormat("%f", value);
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                std::chars_format::scientific, figures - 1);
+    const std::string scientific(buffer, result.ptr);
+    const std::size_t e = scientific.find('e');
+    const int exponent = std::stoi(scientific.substr(e + 1));
+    if (exponent >= -2 && exponent < figures) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                               std::max(0, figures - 1 - exponent));
+        return std::string(buffer, result.ptr);
+    }
+    return scientific.substr(0, e) + " × 10" + superscript(exponent);
+}
+
+int significantDigitsShown(std::string_view text)
+{
+    int count = 0;
+    for (const char c : text) {
+        if (isDigit(c) && (count > 0 || c != '0'))
+            ++count;
+    }
+    return count;
+}
+
 float readFloat(std::string_view text)
 {
     const char* const last = text.data() + text.size();
     bool negative = false;
-    const char* first = skipToDigits(text.data(), last, negative);
-
-    // from_chars would also take "inf", "nan" and "infinity"; only decimal
-    // numerals are numbers here.
-    const bool startsNumber =
-        first != last
-        && (isDigit(*first) || (*first == '.' && first + 1 != last && isDigit(first[1])));
-    if (!startsNumber)
+    const char* first = startOfNumber(text, negative);
+    if (first == nullptr)
         return 0.0f;
 
     float value = 0.0f;

@@ -3,7 +3,11 @@
 // "2.5" and shows "8.00".
 #pragma once
 
+#include "Text.h"
+
+#include <cstddef>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +27,29 @@ float readFloat(std::string_view text);
 // The integer at the start of the text by the same rules; "3.7" reads 3. A
 // value outside the 32-bit range reads as the nearest end of the range.
 int readInt(std::string_view text);
+
+// How many characters of the text readFloat uses, leading white space
+// included: the index just past the number, or 0 when the text does not begin
+// with one.
+std::size_t lengthOfNumber(std::string_view text);
+
+// Why what readFloat takes from the text is probably not what the person
+// meant, or nothing when it is: a comma or a second point inside the number,
+// a letter where a digit belongs, no number at all, an empty text, characters
+// after the number that were ignored, or a unit other than the field's own
+// (which the number is silently taken in). label names the field; unit is the
+// field's own unit ("m", "N", "kg/m³"...), empty for a pure number.
+std::optional<Text> readingNote(std::string_view text, std::string_view label,
+                                std::string_view unit);
+
+// The value to the given significant figures as a person writes it: "0.3058",
+// "12.35", or "4.431 × 10⁻³" when fixed notation would need leading zeros or
+// more than four integer digits.
+std::string significantFigures(double value, int figures = 4);
+
+// How many significant digits a formatted number shows: "0.04" one, "0.00"
+// none, "8.00" three.
+int significantDigitsShown(std::string_view text);
 
 // printf-style formatting of one double through "%f" (six decimals) or
 // "%0.Nf" (N decimals, N from 0 to 9), the only formats the tools print with,

@@ -11,6 +11,7 @@
 #include "Text.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,12 @@ public:
     std::string stringValue() const override;
     // Journaled as "write name=text".
     void setStringValue(const std::string& newText) override;
+    // The outlet name; neither is journaled.
+    std::string label() const override { return name; }
+    void setMark(const std::optional<platform::Text>& note) override { mark = note; }
 
     std::string text;
+    std::optional<platform::Text> mark;
 
 private:
     std::string name;
@@ -62,6 +67,15 @@ public:
 private:
     std::string windowName;
     Journal& journal;
+};
+
+// Keeps the lines last shown, rendered in English.
+class MemoryNotesPane final : public platform::TextPane
+{
+public:
+    void show(const std::vector<platform::Text>& shown) override;
+
+    std::vector<std::string> lines;
 };
 
 // Keeps what is drawn; drawing is not journaled.

@@ -1,12 +1,18 @@
 // Qt adapters for fields, choice controls, windows and sheets.
 #include "QtControls.h"
 
+#include "FieldMarks.h"
+#include "TextPaneView.h"
+
+#include <QAccessible>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -31,6 +37,23 @@ QDialog* attachedSheet(QWidget* window)
     return nullptr;
 }
 
+// Over the middle of its window, and wide enough for its whole title: a
+// dialog left to the window manager on its first showing may land far from
+// a window that has only just been mapped, with its title cut short.
+void placeOver(QDialog* dialog, QWidget* window)
+{
+    dialog->ensurePolished();
+    // Room for the title and the title bar's buttons, in the dialog's font.
+    const int titleBar = dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dialog);
+    const int titleWidth =
+        dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 4 * titleBar;
+    dialog->setMinimumWidth(std::max(dialog->minimumSizeHint().width(), titleWidth));
+    dialog->adjustSize();
+    QRect frame = dialog->geometry();
+    frame.moveCenter(window->geometry().center());
+    dialog->move(frame.topLeft());
+}
+
 } // namespace
 
 LineEditField::LineEditField(QLineEdit* lineEdit)
@@ -49,6 +72,16 @@ void LineEditField::setStringValue(const std::string& text)
     // Show the start of a text too long for the field: the digits before the
     // point matter more than the last decimals.
     edit->setCursorPosition(0);
+}
+
+std::string LineEditField::label() const
+{
+    return edit->accessibleName().toStdString();
+}
+
+void LineEditField::setMark(const std::optional<Text>& note)
+{
+    setFieldMark(edit, FieldMark::Note, note ? translated(*note) : QString());
 }
 
 PlainTextField::PlainTextField(QPlainTextEdit* textEdit)
@@ -74,6 +107,28 @@ ComboBoxChoice::ComboBoxChoice(QComboBox* comboBox)
 std::string ComboBoxChoice::title() const
 {
     return box->currentText().toStdString();
+}
+
+void ComboBoxChoice::setTitle(const std::string& title)
+{
+    const int index = box->findText(QString::fromStdString(title));
+    if (index >= 0)
+        box->setCurrentIndex(index);
+}
+
+LabelPane::LabelPane(QLabel* shown)
+    : label(shown)
+{
+}
+
+void LabelPane::show(const std::vector<Text>& lines)
+{
+    QStringList texts;
+    for (const Text& line : lines)
+        texts.append(translated(line));
+    label->setText(texts.join(QLatin1Char('\n')));
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 WidgetWindow::WidgetWindow(QWidget* widget)
@@ -156,6 +211,7 @@ void QtApplication::beginSheet(Window& sheet, Window& docWindow)
     // the focus, as it counts as active.
     if (QGuiApplication::focusWindow() == dialog->windowHandle() && window->windowHandle())
         window->windowHandle()->requestActivate();
+    placeOver(dialog, window);
     dialog->open();
 }
 
@@ -202,6 +258,17 @@ Field* Outlets::field(QLineEdit* edit)
 Field* Outlets::field(QPlainTextEdit* edit)
 {
     return fields.emplace_back(std::make_unique<PlainTextField>(edit)).get();
+}
+
+TextPane* Outlets::pane(QWidget* host, const QString& objectName, const QString& accessibleName)
+{
+    return panes.emplace_back(std::make_unique<TextPaneView>(host, objectName, accessibleName))
+        .get();
+}
+
+TextPane* Outlets::pane(QLabel* label)
+{
+    return panes.emplace_back(std::make_unique<LabelPane>(label)).get();
 }
 
 ChoiceControl* Outlets::choice(QComboBox* box)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -25,6 +26,9 @@ public:
     explicit LineEditField(QLineEdit* edit);
     std::string stringValue() const override;
     void setStringValue(const std::string& text) override;
+    // The accessible name the form gives the field.
+    std::string label() const override;
+    void setMark(const std::optional<Text>& note) override;
 
 private:
     QPointer<QLineEdit> edit;
@@ -46,9 +50,22 @@ class ComboBoxChoice final : public ChoiceControl
 public:
     explicit ComboBoxChoice(QComboBox* box);
     std::string title() const override;
+    void setTitle(const std::string& title) override;
 
 private:
     QPointer<QComboBox> box;
+};
+
+// One translated line in a label, such as a sheet's "Vector 2 of 3"; the
+// lines of a longer text are joined.
+class LabelPane final : public TextPane
+{
+public:
+    explicit LabelPane(QLabel* label);
+    void show(const std::vector<Text>& lines) override;
+
+private:
+    QPointer<QLabel> label;
 };
 
 class WidgetWindow final : public Window
@@ -109,12 +126,16 @@ class Outlets
 public:
     Field* field(QLineEdit* edit);
     Field* field(QPlainTextEdit* edit);
+    // A pane built in host's layout on first use, or a label.
+    TextPane* pane(QWidget* host, const QString& objectName, const QString& accessibleName);
+    TextPane* pane(QLabel* label);
     ChoiceControl* choice(QComboBox* box);
     Window* window(QWidget* widget);
 
 private:
     std::vector<std::unique_ptr<Field>> fields;
     std::vector<std::unique_ptr<ChoiceControl>> choices;
+    std::vector<std::unique_ptr<TextPane>> panes;
     std::map<QWidget*, std::unique_ptr<WidgetWindow>> windows;
 };
 
