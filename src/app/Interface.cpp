@@ -1,6 +1,7 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "Translations.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
@@ -34,8 +35,10 @@ struct Interface::Windows
     FormWindow<Ui::NewVectorSheet, SheetDialog>* newVectorSheet = nullptr;
 };
 
+// The language is chosen before the first window is built, so every form is
+// set up in it; tests and tools that build the interface speak it too.
 Interface::Interface()
-    : windows(std::make_unique<Windows>())
+    : windows((installTranslations(), std::make_unique<Windows>()))
 {
     windows->countPanel = new FormWindow<Ui::CountPanel, SheetDialog>;
     windows->countPanel->setParent(&windows->vectors, windows->countPanel->windowFlags());
@@ -44,12 +47,14 @@ Interface::Interface()
 
     styleFields(windows->countPanel);
     styleFields(windows->newVectorSheet);
+    addNumberHint(windows->newVectorSheet);
     // Closing a tool window only hides it; closing the launcher quits.
     for (QWidget* tool :
          std::initializer_list<QWidget*>{&windows->piano, &windows->errors, &windows->friction,
                                          &windows->torque, &windows->vectors, &windows->fluid}) {
         tool->setAttribute(Qt::WA_QuitOnClose, false);
         styleFields(tool);
+        addNumberHint(tool);
     }
 
     connectLauncher();
@@ -108,14 +113,15 @@ void Interface::showAbout()
     if (about == nullptr) {
         about = new QMessageBox(&windows->launcher);
         about->setObjectName(QStringLiteral("aboutBox"));
-        about->setWindowTitle(QStringLiteral("About PhysCalc"));
+        about->setWindowTitle(QCoreApplication::translate("Interface", "About PhysCalc"));
         about->setIconPixmap(applicationIcon().pixmap(64, 64));
         about->setTextFormat(Qt::RichText);
-        about->setText(QStringLiteral("<h3>PhysCalc %1</h3>"
-                                      "<p>A calculator for introductory physics: inclined plane, "
-                                      "measurement errors, friction, torque, vector sum and fluid "
-                                      "pressure.</p>"
-                                      "<p>Released under the MIT licence.</p>")
+        about->setText(QCoreApplication::translate(
+                           "Interface", "<h3>PhysCalc %1</h3>"
+                                        "<p>A calculator for introductory physics: inclined plane, "
+                                        "measurement errors, friction, torque, vector sum and "
+                                        "fluid pressure.</p>"
+                                        "<p>Released under the MIT licence.</p>")
                            .arg(QStringLiteral(PHYSCALC_VERSION)));
         about->setStandardButtons(QMessageBox::Close);
     }

@@ -1,8 +1,11 @@
 // Qt adapters for fields, choice controls, windows and sheets.
 #include "QtControls.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -246,6 +249,18 @@ void styleFields(QWidget* window)
         palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
         edit->setPalette(palette);
     }
+}
+
+void addNumberHint(QWidget* window)
+{
+    auto* layout = qobject_cast<QBoxLayout*>(window->layout());
+    auto* hint = new QLabel(
+        QCoreApplication::translate("NumberHint", "Numbers are typed with a point, as in 2.5."),
+        window);
+    hint->setObjectName(QStringLiteral("numberHint"));
+    hint->setWordWrap(true);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    layout->insertWidget(0, hint);
 }
 
 } // namespace platform::qt

@@ -1,5 +1,6 @@
 #include "RampSketch.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -104,13 +105,13 @@ void RampSketch::paintEvent(QPaintEvent*)
     painter.setPen(colours.windowText().color());
     const QPointF w = body + QPointF(line * 0.3, weight - line * 0.2);
     painter.drawText(QRectF(w.x(), w.y() - line, line * 1.5, line), Qt::AlignLeft,
-                     QStringLiteral("W"));
+                     QCoreApplication::translate("RampSketch", "W", "symbol of the weight"));
     const QPointF p = body + across * (weight * 4.0 / 5.0);
     painter.drawText(QRectF(p.x() + 2, p.y() - line * 0.5, line * 2, line), Qt::AlignLeft,
-                     QStringLiteral("W\u22a5"));
+                     QCoreApplication::translate("RampSketch", "W⊥", "perpendicular component"));
     const QPointF q = body + along * (weight * 3.0 / 5.0) + outward * (line * 0.8);
     painter.drawText(QRectF(q.x() - line, q.y() - line / 2, line * 2, line), Qt::AlignCenter,
-                     QStringLiteral("W\u2225"));
+                     QCoreApplication::translate("RampSketch", "W∥", "parallel component"));
 }
 
 } // namespace platform::qt
