@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>R = %1 at %2 from +x</source>
-        <translation>R = %1 a %2 dal semiasse +x</translation>
+        <translation>R = %1 a %2 da +x</translation>
     </message>
     <message>
         <source>R = %1, no direction</source>

@@ -259,7 +259,6 @@ void addNumberHint(QWidget* window)
         window);
     hint->setObjectName(QStringLiteral("numberHint"));
     hint->setWordWrap(true);
-    hint->setForegroundRole(QPalette::PlaceholderText);
     layout->insertWidget(0, hint);
 }
 
