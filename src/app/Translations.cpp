@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -22,29 +23,32 @@ bool install(const QString& name, const QString& folder)
 
 } // namespace
 
+QString interfaceLanguage(const QStringList& preferred)
+{
+    for (const QString& name : preferred) {
+        const QLocale::Language language = QLocale(name).language();
+        if (name == u"C" || name == u"POSIX" || language == QLocale::English)
+            return {};
+        if (language == QLocale::C)
+            continue; // a name Qt does not know
+        const QString code = QLocale::languageToCode(language);
+        if (QFile::exists(u":/i18n/physcalc_"_qs + code + u".qm"_qs))
+            return code;
+    }
+    return {};
+}
+
 void installTranslations()
 {
     static bool chosen = false;
     if (std::exchange(chosen, true))
         return;
-    // In the order the person prefers them: LANGUAGE=en:it means English, even
-    // where an Italian translation exists.
-    const QStringList languages = QLocale::system().uiLanguages();
-    for (const QString& name : languages) {
-        const QLocale::Language language = QLocale(name).language();
-        const bool posix = name == u"C" || name == u"POSIX";
-        if (posix || language == QLocale::English)
-            return;
-        if (language == QLocale::C)
-            continue; // a name Qt does not know
-        const QString code = QLocale::languageToCode(language);
-        if (install(u"physcalc_"_qs + code, u":/i18n"_qs)) {
-            // Qt's own texts: the line edits' context menus, the standard
-            // buttons. A missing file leaves them English, nothing worse.
-            install(u"qtbase_"_qs + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-            return;
-        }
-    }
+    const QString code = interfaceLanguage(QLocale::system().uiLanguages());
+    if (code.isEmpty() || !install(u"physcalc_"_qs + code, u":/i18n"_qs))
+        return;
+    // Qt's own texts: the line edits' context menus, the standard buttons. A
+    // missing file leaves them English, nothing worse.
+    install(u"qtbase_"_qs + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 } // namespace app

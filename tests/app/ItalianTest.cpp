@@ -3,6 +3,7 @@
 // language; names and mnemonics stay unique; results keep their digits and
 // their point.
 #include "Interface.h"
+#include "Translations.h"
 #include "WindowHelpers.h"
 
 #include <QAbstractButton>
@@ -137,6 +138,8 @@ class ItalianTest : public QObject
 private Q_SLOTS:
     void initTestCase();
 
+    void first_preferred_language_with_a_translation_wins_data();
+    void first_preferred_language_with_a_translation_wins();
     void every_text_is_the_italian_translation_or_fixed();
     void results_keep_their_digits_and_point();
     void controls_keep_unique_names_and_mnemonics();
@@ -171,6 +174,31 @@ void ItalianTest::initTestCase()
         QCoreApplication::installTranslator(translator);
     italian = showAndRun();
     QCOMPARE(italian.texts.keys(), english.texts.keys());
+}
+
+void ItalianTest::first_preferred_language_with_a_translation_wins_data()
+{
+    QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QString>("code");
+    const auto row = [](const char* name, QStringList preferred, const char* code) {
+        QTest::newRow(name) << preferred << QString::fromLatin1(code);
+    };
+    row("italian", {u"it-IT"_qs}, "it");
+    row("swiss_italian", {u"it-CH"_qs, u"de-CH"_qs}, "it");
+    row("english", {u"en-GB"_qs, u"it-IT"_qs}, "");
+    row("english_before_italian", {u"en"_qs, u"it"_qs}, "");
+    row("untranslated_then_italian", {u"de-DE"_qs, u"it-IT"_qs}, "it");
+    row("untranslated_then_english", {u"fr-FR"_qs, u"en-US"_qs, u"it"_qs}, "");
+    row("unknown_then_italian", {u"xx"_qs, u"it"_qs}, "it");
+    row("posix", {u"C"_qs, u"it"_qs}, "");
+    row("none", {}, "");
+}
+
+void ItalianTest::first_preferred_language_with_a_translation_wins()
+{
+    QFETCH(QStringList, preferred);
+    QFETCH(QString, code);
+    QCOMPARE(app::interfaceLanguage(preferred), code);
 }
 
 void ItalianTest::every_text_is_the_italian_translation_or_fixed()
