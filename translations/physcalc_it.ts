@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Absolute error of the measurement, in its unit</source>
-        <translation>Errore assoluto della misura, nella sua unità di misura</translation>
+        <translation>Errore assoluto della misura (per una serie di misure, la semidispersione), nella sua unità di misura</translation>
     </message>
     <message>
         <source>Absolute error</source>
