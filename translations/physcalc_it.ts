@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>Weight along and across a ramp, and its angle</source>
-        <translation>Componenti della forza peso lungo il piano e perpendicolare, e angolo del piano</translation>
+        <translation>Componenti parallela e perpendicolare della forza peso, e angolo del piano</translation>
     </message>
     <message>
         <source>Inclined plane</source>
@@ -968,7 +968,7 @@
     </message>
     <message>
         <source>A right-angled ramp with height h, base b, sloping length l and angle alpha; the weight W of a body on it splits into W perpendicular and W parallel to the slope.</source>
-        <translation>Un piano inclinato rettangolo con altezza h, base b, lunghezza l e angolo alfa; la forza peso P di un corpo appoggiato si scompone in P perpendicolare e P parallela al piano.</translation>
+        <translation>Un piano inclinato a forma di triangolo rettangolo, con altezza h, base b, lunghezza l e angolo alfa; la forza peso P di un corpo appoggiato si scompone in P perpendicolare e P parallela al piano.</translation>
     </message>
     <message>
         <source>Height h:</source>
