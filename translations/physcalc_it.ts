@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>p is the gauge pressure, of the liquid alone; the air adds 101325 Pa.</source>
-        <translation>p è la pressione relativa, dovuta al solo liquido; l&apos;aria aggiunge 101325 Pa.</translation>
+        <translation>p: pressione relativa, del solo liquido; l&apos;aria aggiunge 101325 Pa.</translation>
     </message>
     <message>
         <source>A tank of liquid of density %1 kg/m³. At a depth of %2 m below its surface the liquid presses with %3 Pa (gauge); with the air above, %4 Pa absolute.</source>
@@ -1364,7 +1364,7 @@
     </message>
     <message>
         <source>The sides are no right triangle: b² + h² = %1 but l² = %2. W⊥ used b and l, W∥ and α used h and l, each as typed.</source>
-        <translation>I lati non formano un triangolo rettangolo: b² + h² = %1 ma l² = %2. P⊥ è calcolata con b e l, P∥ e α con h e l, ciascuno come è scritto.</translation>
+        <translation>I lati non formano un triangolo rettangolo: b² + h² = %1 ma l² = %2. W⊥ è calcolata con b e l, W∥ e α con h e l, ciascuno come è scritto.</translation>
     </message>
     <message>
         <source>%1: the code %2 names a quadrant and takes an angle from 0 to 90°; %3° was used as it stands, so the signs of cos and sin apply on top of the code&apos;s.</source>
@@ -1410,7 +1410,7 @@
     </message>
     <message>
         <source>Wei&amp;ght W:</source>
-        <translation>Forza pe&amp;so P:</translation>
+        <translation>Forza pe&amp;so W:</translation>
     </message>
     <message>
         <source>Weight of the body, in newtons</source>
@@ -1458,11 +1458,11 @@
     </message>
     <message>
         <source>Weight used W:</source>
-        <translation>Forza peso usata P:</translation>
+        <translation>Forza peso usata W:</translation>
     </message>
     <message>
         <source>The weight resolved: W, or m · g for a mass, in newtons</source>
-        <translation>La forza peso scomposta: P, oppure m · g per una massa, in newton</translation>
+        <translation>La forza peso scomposta: W, oppure m · g per una massa, in newton</translation>
     </message>
     <message>
         <source>Weight used on the angled ramp</source>
@@ -1470,7 +1470,7 @@
     </message>
     <message>
         <source>W⊥ = W · cos α:</source>
-        <translation>P⊥ = P · cos α:</translation>
+        <translation>W⊥ = W · cos α:</translation>
     </message>
     <message>
         <source>Component of the weight pressing on the ramp, in newtons</source>
@@ -1482,7 +1482,7 @@
     </message>
     <message>
         <source>W∥ = W · sin α:</source>
-        <translation>P∥ = P · sin α:</translation>
+        <translation>W∥ = W · sin α:</translation>
     </message>
     <message>
         <source>Component of the weight along the ramp, in newtons</source>
@@ -1505,7 +1505,7 @@
     </message>
     <message>
         <source>&amp;Weight W:</source>
-        <translation>Forza &amp;peso P:</translation>
+        <translation>Forza &amp;peso W:</translation>
     </message>
     <message>
         <source>Weight of the body, in newtons</source>
@@ -1633,7 +1633,7 @@
     </message>
     <message>
         <source>W⊥:</source>
-        <translation>P⊥:</translation>
+        <translation>W⊥:</translation>
     </message>
     <message>
         <source>Sketch perpendicular component</source>
@@ -1641,7 +1641,7 @@
     </message>
     <message>
         <source>W∥:</source>
-        <translation>P∥:</translation>
+        <translation>W∥:</translation>
     </message>
     <message>
         <source>Sketch parallel component</source>
@@ -2116,11 +2116,11 @@
     </message>
     <message>
         <source>W⊥ = W · b / l = %1 N × %2 m / %3 m %4 N·m / %3 m = %5 N</source>
-        <translation>P⊥ = P · b / l = %1 N × %2 m / %3 m %4 N·m / %3 m = %5 N</translation>
+        <translation>W⊥ = W · b / l = %1 N × %2 m / %3 m %4 N·m / %3 m = %5 N</translation>
     </message>
     <message>
         <source>W∥ = W · h / l = %1 N × %2 m / %3 m %4 N·m / %3 m = %5 N</source>
-        <translation>P∥ = P · h / l = %1 N × %2 m / %3 m %4 N·m / %3 m = %5 N</translation>
+        <translation>W∥ = W · h / l = %1 N × %2 m / %3 m %4 N·m / %3 m = %5 N</translation>
     </message>
     <message>
         <source>h / l = %1 m / %2 m %3</source>
