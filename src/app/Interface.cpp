@@ -6,6 +6,7 @@
 #include "LabSheetView.h"
 #include "ResultsLogWindow.h"
 #include "TextPaneView.h"
+#include "Translations.h"
 #include "WorkingPane.h"
 #include "ui_AttritoMassPart.h"
 #include "ui_AttritoWindow.h"
@@ -93,8 +94,10 @@ struct Interface::Windows
     std::unique_ptr<ResultsLogWindow> log;
 };
 
+// The language is chosen before the first window is built, so every form is
+// set up in it; tests and tools that build the interface speak it too.
 Interface::Interface(Start start)
-    : launcherForm(std::make_unique<Launcher>())
+    : launcherForm((installTranslations(), std::make_unique<Launcher>()))
 {
     connectLauncher();
     launcherForm->window.installEventFilter(new CloseGuard(&launcherForm->window, [this] {
@@ -141,6 +144,7 @@ void Interface::buildTools()
 
     styleFields(windows->countPanel);
     styleFields(windows->newVectorSheet);
+    addNumberHint(windows->newVectorSheet);
     // Closing a tool window only hides it; closing the launcher quits.
     for (QWidget* tool :
          std::initializer_list<QWidget*>{&windows->piano, &windows->errors, &windows->friction,
@@ -148,6 +152,7 @@ void Interface::buildTools()
         tool->setAttribute(Qt::WA_QuitOnClose, false);
         styleFields(tool);
         addCloseKeys(tool);
+        addNumberHint(tool);
     }
 
     setLauncherOutlets();
@@ -391,14 +396,15 @@ void Interface::showAbout()
     if (about == nullptr) {
         about = new QMessageBox(&launcherForm->window);
         about->setObjectName(QStringLiteral("aboutBox"));
-        about->setWindowTitle(QStringLiteral("About PhysCalc"));
+        about->setWindowTitle(QCoreApplication::translate("Interface", "About PhysCalc"));
         about->setIconPixmap(applicationIcon().pixmap(64, 64));
         about->setTextFormat(Qt::RichText);
-        about->setText(QStringLiteral("<h3>PhysCalc %1</h3>"
-                                      "<p>A calculator for introductory physics: inclined plane, "
-                                      "measurement errors, friction, torque, vector sum and fluid "
-                                      "pressure.</p>"
-                                      "<p>Released under the MIT licence.</p>")
+        about->setText(QCoreApplication::translate(
+                           "Interface", "<h3>PhysCalc %1</h3>"
+                                        "<p>A calculator for introductory physics: inclined plane, "
+                                        "measurement errors, friction, torque, vector sum and "
+                                        "fluid pressure.</p>"
+                                        "<p>Released under the MIT licence.</p>")
                            .arg(QStringLiteral(PHYSCALC_VERSION)));
         about->setStandardButtons(QMessageBox::Close);
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -181,7 +182,8 @@ void blankRun(VectorsController& tool)
     tool.ry->setStringValue("");
     tool.result->setStringValue("");
     tool.diagram->erase();
-    tool.diagram->setDescription("No vectors entered.");
+    tool.diagram->setDescription(
+        {PHYSCALC_TRANSLATE_NOOP("VectorsController", "No vectors entered."), {}});
     if (tool.componentTable != nullptr)
         tool.componentTable->show({});
 }
@@ -222,11 +224,51 @@ void drawEntered(platform::Diagram& diagram, int number, const std::string& vect
         const vectorStore::Components tip = vectorStore::sumOfFirst(number);
         diagram.drawArrow({tail.x, tail.y}, {tip.x, tip.y}, label, platform::Diagram::Arrow::Part);
     } else {
-        diagram.addLegendLine(label + ": code \"" + code + "\" names no direction; ignored");
+        diagram.addLegendLine(
+            {PHYSCALC_TRANSLATE_NOOP("VectorsController",
+                                     "%1: code \"%2\" names no direction; ignored"),
+             {label, code}});
     }
-    diagram.setDescription(std::to_string(number) + " of " + std::to_string(vectorStore::declared())
-                           + " vectors drawn tip to tail from the origin; the resultant follows"
-                             " the last one.");
+    diagram.setDescription({PHYSCALC_TRANSLATE_NOOP(
+                                "VectorsController",
+                                "%1 of %2 vectors drawn tip to tail from the origin; the resultant "
+                                "follows the last one."),
+                            {std::to_string(number), std::to_string(vectorStore::declared())}});
+}
+
+// One whole sentence per case, so that a translation never has to be
+// assembled from English pieces.
+platform::Text resultantDescription(bool ignoredSome, bool hasDirection,
+                                    std::vector<std::string> arguments)
+{
+    if (ignoredSome && hasDirection)
+        return {
+            PHYSCALC_TRANSLATE_NOOP(
+                "VectorsController",
+                "%1 vectors drawn tip to tail from the origin (%2 ignored: code names no "
+                "direction). "
+                "Resultant R: x component %3, y component %4, magnitude %5, direction %6 degrees "
+                "counter-clockwise from the +x axis."),
+            std::move(arguments)};
+    if (ignoredSome)
+        return {PHYSCALC_TRANSLATE_NOOP(
+                    "VectorsController",
+                    "%1 vectors drawn tip to tail from the origin (%2 ignored: code names no "
+                    "direction). "
+                    "Resultant R: x component %3, y component %4, magnitude %5, no direction."),
+                std::move(arguments)};
+    if (hasDirection)
+        return {
+            PHYSCALC_TRANSLATE_NOOP(
+                "VectorsController",
+                "%1 vectors drawn tip to tail from the origin. Resultant R: x component %3, y "
+                "component %4, magnitude %5, direction %6 degrees counter-clockwise from the +x "
+                "axis."),
+            std::move(arguments)};
+    return {PHYSCALC_TRANSLATE_NOOP("VectorsController",
+                                    "%1 vectors drawn tip to tail from the origin. Resultant R: x "
+                                    "component %3, y component %4, magnitude %5, no direction."),
+            std::move(arguments)};
 }
 
 void drawResultant(platform::Diagram& diagram, const vectorStore::Resultant& resultant)
@@ -234,23 +276,23 @@ void drawResultant(platform::Diagram& diagram, const vectorStore::Resultant& res
     diagram.drawArrow({}, {resultant.x, resultant.y}, "R", platform::Diagram::Arrow::Total);
     const std::string magnitude = fourDecimals(resultant.magnitude);
     const std::optional<std::string> degrees = direction(resultant);
-    diagram.addLegendLine("R = " + magnitude
-                          + (degrees ? " at " + *degrees + "\u00b0 from +x" : ", no direction"));
+    if (degrees) {
+        diagram.addLegendLine({PHYSCALC_TRANSLATE_NOOP("VectorsController", "R = %1 at %2 from +x"),
+                               {magnitude, *degrees + "\u00b0"}});
+    } else {
+        diagram.addLegendLine(
+            {PHYSCALC_TRANSLATE_NOOP("VectorsController", "R = %1, no direction"), {magnitude}});
+    }
 
     int ignored = 0;
     for (int index = 0; index < vectorStore::declared(); ++index) {
         if (!vectorStore::components(index))
             ++ignored;
     }
-    std::string text =
-        std::to_string(vectorStore::declared()) + " vectors drawn tip to tail from the origin";
-    if (ignored > 0)
-        text += " (" + std::to_string(ignored) + " ignored: code names no direction)";
-    text += ". Resultant R: x component " + fourDecimals(resultant.x) + ", y component "
-            + fourDecimals(resultant.y) + ", magnitude " + magnitude + ", ";
-    text += degrees ? "direction " + *degrees + " degrees counter-clockwise from the +x axis."
-                    : "no direction.";
-    diagram.setDescription(text);
+    diagram.setDescription(resultantDescription(
+        ignored > 0, degrees.has_value(),
+        {std::to_string(vectorStore::declared()), std::to_string(ignored),
+         fourDecimals(resultant.x), fourDecimals(resultant.y), magnitude, degrees.value_or("")}));
 }
 
 using platform::shortest;

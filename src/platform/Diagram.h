@@ -3,6 +3,8 @@
 // and works nothing out for itself.
 #pragma once
 
+#include "Text.h"
+
 #include <string>
 
 namespace platform {
@@ -25,12 +27,12 @@ public:
 
     // Takes away every arrow and the legend; the axes stay.
     virtual void erase() = 0;
-    // An arrow labelled near its middle. An arrow with an end that is no
-    // finite number is not drawn.
+    // An arrow labelled near its middle: a vector's name, never translated.
+    // An arrow with an end that is no finite number is not drawn.
     virtual void drawArrow(Point from, Point to, const std::string& label, Arrow kind) = 0;
-    virtual void addLegendLine(const std::string& text) = 0;
+    virtual void addLegendLine(const Text& text) = 0;
     // What assistive technology reads out for the picture.
-    virtual void setDescription(const std::string& text) = 0;
+    virtual void setDescription(const Text& text) = 0;
 
 protected:
     Diagram() = default;

@@ -87,14 +87,14 @@ void MemoryDiagram::drawArrow(Point from, Point to, const std::string& label, Ar
     arrows.push_back({from, to, label, kind});
 }
 
-void MemoryDiagram::addLegendLine(const std::string& text)
+void MemoryDiagram::addLegendLine(const platform::Text& text)
 {
-    legend.push_back(text);
+    legend.push_back(platform::english(text));
 }
 
-void MemoryDiagram::setDescription(const std::string& text)
+void MemoryDiagram::setDescription(const platform::Text& text)
 {
-    description = text;
+    description = platform::english(text);
 }
 
 MemoryApplication::MemoryApplication(Journal& applicationJournal)

@@ -92,8 +92,9 @@ public:
 
     void erase() override;
     void drawArrow(Point from, Point to, const std::string& label, Arrow kind) override;
-    void addLegendLine(const std::string& text) override;
-    void setDescription(const std::string& text) override;
+    // Kept as English, filled in.
+    void addLegendLine(const platform::Text& text) override;
+    void setDescription(const platform::Text& text) override;
 
     std::vector<Drawn> arrows;
     std::vector<std::string> legend;

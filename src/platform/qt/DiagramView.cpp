@@ -1,6 +1,7 @@
 #include "DiagramView.h"
 
 #include "Painting.h"
+#include "TranslatedText.h"
 
 #include <QPainter>
 
@@ -89,15 +90,15 @@ void DiagramView::drawArrow(Point from, Point to, const std::string& label, Arro
     update();
 }
 
-void DiagramView::addLegendLine(const std::string& text)
+void DiagramView::addLegendLine(const Text& text)
 {
-    legend.append(QString::fromStdString(text));
+    legend.append(translated(text));
     update();
 }
 
-void DiagramView::setDescription(const std::string& text)
+void DiagramView::setDescription(const Text& text)
 {
-    setAccessibleDescription(QString::fromStdString(text));
+    setAccessibleDescription(translated(text));
 }
 
 QSize DiagramView::sizeHint() const

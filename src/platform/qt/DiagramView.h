@@ -20,9 +20,9 @@ public:
 
     void erase() override;
     void drawArrow(Point from, Point to, const std::string& label, Arrow kind) override;
-    void addLegendLine(const std::string& text) override;
+    void addLegendLine(const Text& text) override;
     // Becomes the widget's accessible description.
-    void setDescription(const std::string& text) override;
+    void setDescription(const Text& text) override;
 
     // Where the arrows' labels went at the last painting.
     const std::vector<QRectF>& labelBoxes() const { return placed; }

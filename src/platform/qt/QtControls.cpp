@@ -5,7 +5,9 @@
 #include "TextPaneView.h"
 
 #include <QAccessible>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -313,6 +315,17 @@ void styleFields(QWidget* window)
         palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
         edit->setPalette(palette);
     }
+}
+
+void addNumberHint(QWidget* window)
+{
+    auto* layout = qobject_cast<QBoxLayout*>(window->layout());
+    auto* hint = new QLabel(
+        QCoreApplication::translate("NumberHint", "Numbers are typed with a point, as in 2.5."),
+        window);
+    hint->setObjectName(QStringLiteral("numberHint"));
+    hint->setWordWrap(true);
+    layout->insertWidget(0, hint);
 }
 
 } // namespace platform::qt

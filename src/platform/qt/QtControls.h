@@ -168,4 +168,9 @@ inline constexpr int maxInputLength = 256;
 // palette the desktop uses. Inputs hold at most maxInputLength characters.
 void styleFields(QWidget* window);
 
+// Puts a line at the top of a window saying how numbers are typed: with a
+// point, whatever the language of the interface and the desktop's own
+// decimal separator.
+void addNumberHint(QWidget* window);
+
 } // namespace platform::qt

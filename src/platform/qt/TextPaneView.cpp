@@ -1,20 +1,11 @@
 #include "TextPaneView.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace platform::qt {
-
-QString translated(const Text& text)
-{
-    QString result = QCoreApplication::translate(text.context, text.source);
-    for (const std::string& argument : text.arguments)
-        result = result.arg(QString::fromStdString(argument));
-    return result;
-}
 
 TextPaneView::TextPaneView(QWidget* hostWidget, const QString& name, const QString& spokenName)
     : host(hostWidget)

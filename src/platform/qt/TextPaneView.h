@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Text.h"
+#include "TranslatedText.h"
 
 #include <QPointer>
 #include <QString>
@@ -12,10 +13,6 @@ class QPlainTextEdit;
 class QWidget;
 
 namespace platform::qt {
-
-// The text translated in its context, with its arguments filled in: numbers
-// keep the digits and the point the controller gave them.
-QString translated(const Text& text);
 
 class TextPaneView final : public TextPane
 {
