@@ -8,10 +8,6 @@
         <translation>Forza normale su un piano orizzontale:  N = m · g,  g = 9.81 m/s²</translation>
     </message>
     <message>
-        <source>Mass m (&amp;kg):</source>
-        <translation>Massa m (&amp;kg):</translation>
-    </message>
-    <message>
         <source>Mass of the body resting on level ground, in kilograms</source>
         <translation>Massa del corpo appoggiato su un piano orizzontale, in chilogrammi</translation>
     </message>
@@ -50,6 +46,10 @@
     <message>
         <source>Drawing of the block and its forces</source>
         <translation>Disegno del blocco e delle forze applicate</translation>
+    </message>
+    <message>
+        <source>M&amp;ass m (kg):</source>
+        <translation>M&amp;assa m (kg):</translation>
     </message>
 </context>
 <context>
