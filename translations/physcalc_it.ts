@@ -16,20 +16,12 @@
         <translation>Massa del corpo</translation>
     </message>
     <message>
-        <source>N static = m · g</source>
-        <translation>N statica = m · g</translation>
-    </message>
-    <message>
         <source>Puts the weight of the mass into the static normal force</source>
         <translation>Scrive la forza peso della massa come forza normale dell&apos;attrito statico</translation>
     </message>
     <message>
         <source>Fill static normal force from the mass</source>
         <translation>Forza normale (attrito statico) dalla massa</translation>
-    </message>
-    <message>
-        <source>N dynamic = m · g</source>
-        <translation>N dinamica = m · g</translation>
     </message>
     <message>
         <source>Puts the weight of the mass into the dynamic normal force</source>
@@ -50,6 +42,14 @@
     <message>
         <source>M&amp;ass m (kg):</source>
         <translation>M&amp;assa m (kg):</translation>
+    </message>
+    <message>
+        <source>N &amp;static = m · g</source>
+        <translation>N &amp;statica = m · g</translation>
+    </message>
+    <message>
+        <source>N &amp;dynamic = m · g</source>
+        <translation>N &amp;dinamica = m · g</translation>
     </message>
 </context>
 <context>

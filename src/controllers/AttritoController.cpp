@@ -94,7 +94,7 @@ void drawBlock(Drawing& drawing, float friction, float normal, bool moving)
         drawing.drawArrow({0.0, 0.5}, {0.0, 0.5 + double{normal} * scale}, "N " + newtons(normal),
                           Drawing::Ink::Force);
     if (std::isfinite(friction) && scale > 0.0)
-        drawing.drawArrow({-0.3, 0.05}, {-0.3 - double{friction} * scale, 0.05},
+        drawing.drawArrow({-0.3, 0.2}, {-0.3 - double{friction} * scale, 0.2},
                           frictionName + newtons(friction), Drawing::Ink::Result);
     drawing.setCaption(
         {PHYSCALC_TRANSLATE_NOOP(
