@@ -2154,6 +2154,22 @@
         <source>Vector sum</source>
         <translation>Somma di vettori</translation>
     </message>
+    <message>
+        <source>N = m · g = %1 kg × 9.81 m/s² = %2 N</source>
+        <translation>N = m · g = %1 kg × 9.81 m/s² = %2 N</translation>
+    </message>
+    <message>
+        <source>W = m · g = %1 kg × 9.81 m/s² = %2 N</source>
+        <translation>W = m · g = %1 kg × 9.81 m/s² = %2 N</translation>
+    </message>
+    <message>
+        <source>W⊥ = W · cos α = %1 N × cos %2° = %3 N</source>
+        <translation>W⊥ = W · cos α = %1 N × cos %2° = %3 N</translation>
+    </message>
+    <message>
+        <source>W∥ = W · sin α = %1 N × sin %2° = %3 N</source>
+        <translation>W∥ = W · sin α = %1 N × sin %2° = %3 N</translation>
+    </message>
 </context>
 <context>
     <name>WorkingPane</name>

@@ -204,6 +204,14 @@ void AttritoController::showWeightOfMass(platform::Field& normal)
     const float weight = static_cast<float>(weightInDouble);
     press.display(normal, "%0.2f", weight);
     press.finish(notes);
+    const std::string shown = platform::stringWithFormat("%0.2f", weight);
+    working::publish(working, log,
+                     {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
+                      {{"m", shortest(m)}},
+                      {{"N", shown}}},
+                     {Text{PHYSCALC_TRANSLATE_NOOP(
+                               "Working", "N = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
+                           {shortest(m), shown}}});
 }
 
 void AttritoController::draw(float friction, float normal, bool moving)

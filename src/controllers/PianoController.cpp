@@ -189,6 +189,41 @@ void PianoController::drawSides(float W, float h, float l, float angle, float pe
     describeRamp(*rampDrawing, angle, W, perpendicular, parallel);
 }
 
+// The same values that went into the fields: the weight as used, and each
+// component to the field's two decimals.
+void PianoController::publishSlope(const std::string& massText, float W, float alpha,
+                                   float perpendicular, float parallel)
+{
+    using platform::shortest;
+    using platform::Text;
+    const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
+    platform::Computation computation{
+        Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
+        {},
+        {{"W\u22a5", shown(perpendicular)}, {"W\u2225", shown(parallel)}}};
+    std::vector<Text> lines;
+    if (massText.find_first_not_of(" \t") != std::string::npos) {
+        const std::string m = shortest(platform::readFloat(massText));
+        computation.inputs.push_back({"m", m});
+        computation.results.insert(computation.results.begin(), {"W", shown(W)});
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                             "Working", "W = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
+                         {m, shown(W)}});
+    } else {
+        computation.inputs.push_back({"W", shortest(W)});
+    }
+    computation.inputs.push_back({"\u03b1", shortest(alpha)});
+    lines.push_back(
+        {PHYSCALC_TRANSLATE_NOOP("Working",
+                                 "W\u22a5 = W \u00b7 cos \u03b1 = %1 N \u00d7 cos %2\u00b0 = %3 N"),
+         {shortest(W), shortest(alpha), shown(perpendicular)}});
+    lines.push_back(
+        {PHYSCALC_TRANSLATE_NOOP("Working",
+                                 "W\u2225 = W \u00b7 sin \u03b1 = %1 N \u00d7 sin %2\u00b0 = %3 N"),
+         {shortest(W), shortest(alpha), shown(parallel)}});
+    working::publish(working, log, computation, lines);
+}
+
 void PianoController::analyzeSlope(platform::Sender)
 {
     float W = slopeWeight->floatValue();
@@ -210,6 +245,7 @@ void PianoController::analyzeSlope(platform::Sender)
     platform::display(*slopeW, "%0.2f", W);
     platform::display(*slopeOrto, "%0.2f", perpendicular);
     platform::display(*slopePara, "%0.2f", parallel);
+    publishSlope(massText, W, alpha, perpendicular, parallel);
 
     if (rampDrawing == nullptr)
         return;

@@ -8,6 +8,8 @@
 #include "Notes.h"
 #include "Text.h"
 
+#include <string>
+
 class PianoController
 {
 public:
@@ -43,6 +45,8 @@ public:
     platform::TextPane* notes = nullptr;
 
 private:
+    void publishSlope(const std::string& massText, float W, float alpha, float perpendicular,
+                      float parallel);
     void drawSides(float W, float h, float l, float angle, float perpendicular, float parallel);
     platform::Notes press;
 };

@@ -59,7 +59,14 @@ struct Calculators
                         "forza",
                         "press1",
                         "press2",
-                        "profond"};
+                        "profond",
+                        "slopeWeight",
+                        "slopeMass",
+                        "slopeAngle",
+                        "slopeW",
+                        "slopeOrto",
+                        "slopePara",
+                        "mass"};
     test::MemoryPane pane;
     test::MemoryLog log;
     PianoController piano;
@@ -111,6 +118,13 @@ struct Calculators
         fluid.press1 = f("press1");
         fluid.press2 = f("press2");
         fluid.profond = f("profond");
+        piano.slopeWeight = f("slopeWeight");
+        piano.slopeMass = f("slopeMass");
+        piano.slopeAngle = f("slopeAngle");
+        piano.slopeW = f("slopeW");
+        piano.slopeOrto = f("slopeOrto");
+        piano.slopePara = f("slopePara");
+        friction.mass = f("mass");
         piano.working = errors.working = friction.working = torque.working = fluid.working = &pane;
         piano.log = errors.log = friction.log = torque.log = fluid.log = &log;
     }
@@ -178,6 +192,12 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Working, testing::Values(
                 {{"weight", "10"}, {"height", "3"}, {"base", "4"}, {"lenght", "5"}}},
     WorkingCase{"plane_with_rounded_steps", [](C& c) { c.piano.analyze(nullptr); },
                 {{"weight", "7.3kg"}, {"height", "1"}, {"base", "2.83"}, {"lenght", "3"}}},
+    WorkingCase{"plane_from_an_angle", [](C& c) { c.piano.analyzeSlope(nullptr); },
+                {{"slopeWeight", "50"}, {"slopeAngle", "30"}}},
+    WorkingCase{"plane_from_a_mass", [](C& c) { c.piano.analyzeSlope(nullptr); },
+                {{"slopeMass", "12"}, {"slopeAngle", "40"}}},
+    WorkingCase{"normal_force_of_a_mass", [](C& c) { c.friction.getFpFromMassDinam(nullptr); },
+                {{"mass", "12"}}},
     WorkingCase{"absolute_error", [](C& c) { c.errors.getAbs(nullptr); },
                 {{"setRel", "0.05"}, {"setVal", "20"}}},
     WorkingCase{"relative_error", [](C& c) { c.errors.getRelPerc(nullptr); },
