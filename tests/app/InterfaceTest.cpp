@@ -24,6 +24,7 @@ namespace {
 using test::accessibleValue;
 using test::clickThroughWindow;
 using test::find;
+using test::mnemonic;
 using test::topLevel;
 
 // Every window and sheet the interface creates.
@@ -37,18 +38,6 @@ QList<QWidget*> allWindows()
     windows.append(find(windows.at(5), "firstPanel"));
     windows.append(find(windows.at(5), "newVectWin"));
     return windows;
-}
-
-QChar mnemonic(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (text.at(i + 1) != QLatin1Char('&'))
-                return text.at(i + 1).toLower();
-            ++i;
-        }
-    }
-    return {};
 }
 
 bool isInput(QWidget* widget)

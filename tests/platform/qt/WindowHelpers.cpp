@@ -20,6 +20,18 @@ QWidget* topLevel(const QString& name)
     return found;
 }
 
+QChar mnemonic(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) == u'&') {
+            if (text.at(i + 1) != u'&')
+                return text.at(i + 1).toLower();
+            ++i;
+        }
+    }
+    return {};
+}
+
 QString accessibleValue(QWidget* widget)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

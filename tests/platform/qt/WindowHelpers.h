@@ -20,6 +20,9 @@ Child* find(QWidget* window, const char* name)
     return found;
 }
 
+// The key of a label's or button's mnemonic, in lower case; none without one.
+QChar mnemonic(const QString& text);
+
 // What a screen reader is told a widget's value is.
 QString accessibleValue(QWidget* widget);
 
