@@ -68,6 +68,22 @@ void report(const FluidController& c, const char* const (&symbols)[3], float fir
                      {line});
 }
 
+// p / (factor × g): the product with g as rounded, then the quotient as shown;
+// the symbols name the factor, the pressure and the result.
+void reportPressureOver(const FluidController& c, const Worked& worked,
+                        const char* const (&symbols)[3], Text product, Text quotient)
+{
+    const std::string shown = sixDecimals(worked.quotient);
+    product.arguments = {shortest(worked.factor), working::step(worked.weightFactor)};
+    quotient.arguments = {shortest(worked.pressure), shortest(worked.weightFactor), shown};
+    working::publish(
+        c.working, c.log,
+        {tool,
+         {{symbols[0], shortest(worked.factor)}, {symbols[1], shortest(worked.pressure)}},
+         {{symbols[2], shown}}},
+        {product, quotient});
+}
+
 // One standard atmosphere, Pa: what the air adds above a liquid's surface.
 constexpr double atmosphere = 101325.0;
 
@@ -77,7 +93,8 @@ std::string inOtherUnits(double pascals)
     const double kilopascals = pascals / 1000.0;
     const double bars = pascals / 100000.0;
     const double atmospheres = pascals / atmosphere;
-    return platform::significant(kilopascals, 4) + " kPa = " + platform::significant(bars, 4)
+    return platform::significant(kilopascals, 4)
+           + " kPa = " + platform::significant(bars, 4)
            + " bar = " + platform::significant(atmospheres, 4) + " atm";
 }
 
@@ -177,19 +194,15 @@ void FluidController::getDens(platform::Sender)
     press.begin("ρ = p / (g · h)");
     const Worked worked = showPressureOver(press, *profond, metres, *press2, *dens);
     showDepth(worked.quotient, worked.factor, worked.pressure);
-    const std::string shown = sixDecimals(worked.quotient);
-    working::publish(
-        working, log,
-        {tool,
-         {{"h", shortest(worked.factor)}, {"p", shortest(worked.pressure)}},
-         {{"\u03c1", shown}}},
-        {Text{PHYSCALC_TRANSLATE_NOOP("Working",
-                                      "g \u00b7 h = 9.81 m/s\u00b2 \u00d7 %1 m %2 m\u00b2/s\u00b2"),
-              {shortest(worked.factor), working::step(worked.weightFactor)}},
-         Text{PHYSCALC_TRANSLATE_NOOP(
-                  "Working",
-                  "\u03c1 = p / (g \u00b7 h) = %1 Pa / %2 m\u00b2/s\u00b2 = %3 kg/m\u00b3"),
-              {shortest(worked.pressure), shortest(worked.weightFactor), shown}}});
+    reportPressureOver(
+        *this, worked, {"h", "p", "\u03c1"},
+        Text{PHYSCALC_TRANSLATE_NOOP("Working",
+                                     "g \u00b7 h = 9.81 m/s\u00b2 \u00d7 %1 m %2 m\u00b2/s\u00b2"),
+             {}},
+        Text{PHYSCALC_TRANSLATE_NOOP(
+                 "Working",
+                 "\u03c1 = p / (g \u00b7 h) = %1 Pa / %2 m\u00b2/s\u00b2 = %3 kg/m\u00b3"),
+             {}});
     press.finish(notes);
 }
 
@@ -198,18 +211,14 @@ void FluidController::getH(platform::Sender)
     press.begin("h = p / (ρ · g)");
     const Worked worked = showPressureOver(press, *dens, density, *press2, *profond);
     showDepth(worked.factor, worked.quotient, worked.pressure);
-    const std::string shown = sixDecimals(worked.quotient);
-    working::publish(
-        working, log,
-        {tool,
-         {{"\u03c1", shortest(worked.factor)}, {"p", shortest(worked.pressure)}},
-         {{"h", shown}}},
-        {Text{PHYSCALC_TRANSLATE_NOOP(
-                  "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),
-              {shortest(worked.factor), working::step(worked.weightFactor)}},
-         Text{PHYSCALC_TRANSLATE_NOOP("Working",
-                                      "h = p / (\u03c1 \u00b7 g) = %1 Pa / %2 N/m\u00b3 = %3 m"),
-              {shortest(worked.pressure), shortest(worked.weightFactor), shown}}});
+    reportPressureOver(
+        *this, worked, {"\u03c1", "p", "h"},
+        Text{PHYSCALC_TRANSLATE_NOOP(
+                 "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),
+             {}},
+        Text{PHYSCALC_TRANSLATE_NOOP("Working",
+                                     "h = p / (\u03c1 \u00b7 g) = %1 Pa / %2 N/m\u00b3 = %3 m"),
+             {}});
     press.finish(notes);
 }
 
