@@ -9,7 +9,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
 struct Sheet
 {
     test::Fields fields{"mediaLabel", "valToMedia"};
@@ -45,11 +44,12 @@ TEST(LabSheet, a_real_series_gives_the_figures_a_student_writes)
     EXPECT_EQ((Strings{f.count, f.halfRange, f.deviation, f.result}),
               (Strings{"5", "0.025", "0.0192", "2.00 \u00b1 0.03"}));
 
-    // A resolution above the half-range wins; a unit goes with the result.
-    s.sheet.typedResolution = "0.05";
+    s.sheet.typedResolution = "0.05"; // above the half-range, so it wins
     s.sheet.typedUnit = "m";
     s.controller.refreshSheet(nullptr);
     EXPECT_EQ(s.sheet.figures.result, "(2.00 \u00b1 0.05) m");
+    s.controller.copySheet(nullptr);
+    EXPECT_EQ(s.sheet.copied.back().value, s.sheet.figures.result); // the copy ends on the result
 }
 
 TEST(LabSheet, remove_last_restores_the_running_mean_to_the_digit)
