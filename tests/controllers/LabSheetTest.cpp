@@ -1,5 +1,4 @@
-// The lab sheet of the measurement errors: the figures of a real series,
-// Remove last and Clear values, the result's roundings, and a long series.
+// The lab sheet: a real series, Remove last and Clear, roundings, and a long series.
 #include "ButtonCase.h"
 #include "ErrorController.h"
 #include "ResultsLog.h"
@@ -9,11 +8,11 @@
 
 namespace {
 
+using Strings = std::vector<std::string>;
 struct Sheet
 {
     test::Fields fields{"mediaLabel", "valToMedia"};
     test::MemoryLabSheet sheet;
-    test::MemoryPane pane;
     ErrorController controller;
 
     Sheet()
@@ -22,147 +21,90 @@ struct Sheet
         controller.mediaLabel = &fields.at("mediaLabel");
         controller.valToMedia = &fields.at("valToMedia");
         controller.labSheet = &sheet;
-        controller.working = &pane;
     }
 
-    void add(const std::string& value)
+    void add(std::initializer_list<const char*> values)
     {
-        fields.at("valToMedia").text = value;
-        controller.addToMedia(nullptr);
+        for (const char* value : values) {
+            fields.at("valToMedia").text = value;
+            controller.addToMedia(nullptr);
+        }
     }
 
-    std::string mean()
-    {
-        controller.getMedia(nullptr);
-        return fields.at("mediaLabel").text;
-    }
+    std::string mean() { return controller.getMedia(nullptr), fields.at("mediaLabel").text; }
 };
 
 TEST(LabSheet, a_real_series_gives_the_figures_a_student_writes)
 {
     Sheet s;
-    for (const char* value : {"2.01", "1.98", "2.03", "2.00", "1.99"})
-        s.add(value);
+    s.add({"2.01", "1.98", "2.03", "2.00", "1.99"});
     EXPECT_EQ(s.mean(), "2.00");
-    EXPECT_EQ(s.sheet.values, (std::vector<std::string>{"2.01", "1.98", "2.03", "2", "1.99"}));
+    EXPECT_EQ(s.sheet.values, (Strings{"2.01", "1.98", "2.03", "2", "1.99"}));
     const platform::SeriesFigures& f = s.sheet.figures;
-    EXPECT_EQ(f.count, "5");
-    EXPECT_EQ(f.minimum, "1.98");
-    EXPECT_EQ(f.maximum, "2.03");
-    EXPECT_EQ(f.mean, "2.002");
-    EXPECT_EQ(f.halfRange, "0.025");
-    EXPECT_EQ(f.deviation, "0.0192");
-    EXPECT_EQ(f.result, "2.00 \u00b1 0.03");
+    EXPECT_EQ((Strings{f.count, f.halfRange, f.deviation, f.result}),
+              (Strings{"5", "0.025", "0.0192", "2.00 \u00b1 0.03"}));
 
-    // A resolution above the half-range wins; a unit goes with the result.
-    s.sheet.typedResolution = "0.05";
+    s.sheet.typedResolution = "0.05"; // above the half-range, so it wins
     s.sheet.typedUnit = "m";
     s.controller.refreshSheet(nullptr);
     EXPECT_EQ(s.sheet.figures.result, "(2.00 \u00b1 0.05) m");
-
     s.controller.copySheet(nullptr);
-    ASSERT_EQ(s.sheet.copied.size(), 1U + 5U + 8U);
-    EXPECT_EQ(platform::english(s.sheet.copied.front().label), "Values (m)");
-    EXPECT_EQ(s.sheet.copied.at(3).value, "2.03");
-    EXPECT_EQ(s.sheet.copied.back().value, "(2.00 \u00b1 0.05) m");
+    EXPECT_EQ(s.sheet.copied.back().value, s.sheet.figures.result); // the copy ends on the result
 }
 
 TEST(LabSheet, remove_last_restores_the_running_mean_to_the_digit)
 {
     Sheet s;
     // Float sums that subtracting the last value would not give back.
-    for (const char* value : {"0.1", "0.2", "0.7"})
-        s.add(value);
-    const runningMean::Totals before = runningMean::totals();
-    const std::string meanBefore = s.mean();
-    const platform::SeriesFigures figuresBefore = s.sheet.figures;
-
-    s.add("123456.789");
+    s.add({"0.1", "0.2", "0.7"});
+    const auto [sum, mean, figures] =
+        std::tuple{runningMean::totals().sum, s.mean(), s.sheet.figures};
+    s.add({"123456.789"});
     s.controller.removeLast(nullptr);
-    EXPECT_EQ(runningMean::totals().sum, before.sum);
-    EXPECT_EQ(runningMean::totals().counter, before.counter);
-    EXPECT_EQ(s.mean(), meanBefore);
-    EXPECT_EQ(s.sheet.figures, figuresBefore);
-    EXPECT_EQ(s.sheet.values.size(), 3U);
-
+    EXPECT_EQ(runningMean::totals().sum, sum);
+    EXPECT_EQ(s.mean(), mean);
+    EXPECT_EQ(s.sheet.figures, figures);
     s.controller.erase(nullptr);
-    EXPECT_TRUE(s.sheet.values.empty());
-    EXPECT_EQ(s.sheet.figures, platform::SeriesFigures{});
-    // Nothing left to remove: nothing happens.
-    s.controller.removeLast(nullptr);
+    EXPECT_TRUE(s.sheet.values.empty() && s.sheet.figures == platform::SeriesFigures{});
+    s.controller.removeLast(nullptr); // nothing left to remove: nothing happens
     EXPECT_EQ(runningMean::totals().counter, 0.0f);
+    s.add({"4.2"}); // one value has no deviation and no uncertainty
+    EXPECT_EQ((Strings{s.sheet.figures.deviation, s.sheet.figures.result}), (Strings(2, "\u2014")));
 }
 
-TEST(LabSheet, one_value_has_no_deviation_and_no_uncertainty)
+// Binary noise does not round down; a leading one keeps two figures; away from zero.
+TEST(LabSheet, rounds_the_uncertainty_half_up_and_the_mean_to_its_place)
 {
-    Sheet s;
-    s.add("4.2");
-    EXPECT_EQ(s.sheet.figures.deviation, "\u2014");
-    EXPECT_EQ(s.sheet.figures.deviationOfMean, "\u2014");
-    EXPECT_EQ(s.sheet.figures.result, "\u2014");
+    // clang-format off
+    for (const auto& [mean, uncertainty, written] : std::initializer_list<std::tuple<double, double, std::string>>{
+             {2.002, (2.03 - 1.98) / 2.0, "2.00 \u00b1 0.03"}, {9.81234, 0.0149, "9.812 \u00b1 0.015"},
+             {1234.5, 26.0, "1230 \u00b1 30"}, {-0.125, 0.02, "-0.13 \u00b1 0.02"}, {5.0, 0.0, ""}}) // clang-format on
+        EXPECT_EQ(series::plusMinus(mean, uncertainty), written) << mean << " " << uncertainty;
 }
 
-struct RoundingCase
-{
-    std::string name;
-    double mean;
-    double uncertainty;
-    std::string written;
-};
-
-class Rounding : public testing::TestWithParam<RoundingCase>
-{ };
-
-TEST_P(Rounding, rounds_the_uncertainty_half_up_and_the_mean_to_its_place)
-{
-    EXPECT_EQ(series::plusMinus(GetParam().mean, GetParam().uncertainty), GetParam().written);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, Rounding, testing::Values(
-    RoundingCase{"binary_noise_does_not_round_down", 2.002, (2.03 - 1.98) / 2.0, "2.00 \u00b1 0.03"},
-    RoundingCase{"leading_one_keeps_two_figures", 9.81234, 0.0149, "9.812 \u00b1 0.015"},
-    RoundingCase{"whole_numbers", 1234.5, 26.0, "1230 \u00b1 30"},
-    RoundingCase{"negative_mean_rounds_away_from_zero", -0.125, 0.02, "-0.13 \u00b1 0.02"},
-    RoundingCase{"no_uncertainty", 5.0, 0.0, ""}
-), test::RowName{});
-// clang-format on
-
-// Not a timing: a long series stays exact and keeps every value in order.
-TEST(LabSheet, a_hundred_thousand_values)
+TEST(LabSheet, a_hundred_thousand_values_stay_exact)
 {
     Sheet s;
     for (int i = 0; i < 100000; ++i)
-        s.add(i % 2 == 0 ? "9.99" : "10.01");
+        s.add({i % 2 == 0 ? "9.99" : "10.01"});
     EXPECT_EQ(s.sheet.values.size(), 100000U);
-    EXPECT_EQ(s.sheet.figures.count, "100000");
-    EXPECT_EQ(s.sheet.figures.mean, "10");
-    EXPECT_EQ(s.sheet.figures.halfRange, "0.01");
-    EXPECT_EQ(s.sheet.figures.result, "10.000 \u00b1 0.010");
-    EXPECT_EQ(runningMean::values().size(), 100000U);
+    const platform::SeriesFigures& f = s.sheet.figures;
+    EXPECT_EQ((Strings{f.count, f.mean, f.halfRange, f.result}),
+              (Strings{"100000", "10", "0.01", "10.000 \u00b1 0.010"}));
 }
 
 TEST(ResultsLog, csv_quotes_as_rfc_4180_and_markdown_escapes_pipes)
 {
     ResultsLog log;
     log.clock = [] { return std::string("10:00:00"); };
-    EXPECT_FALSE(log.hasUnsavedEntries());
     log.record({{"Working", "Vector sum", {}},
                 {{"v1", "10, 30\u00b0, ++"}, {"v2", "say \"hi\" | x"}},
                 {{"R", "5.0000"}}});
-    EXPECT_TRUE(log.hasUnsavedEntries());
     const auto english = [](const platform::Text& text) { return platform::english(text); };
-    EXPECT_EQ(
-        log.csv(english),
-        "Time,Tool,Inputs,Results\r\n"
-        "10:00:00,Vector sum,\"v1 = 10, 30\u00b0, ++; v2 = say \"\"hi\"\" | x\",R = 5.0000\r\n");
+    EXPECT_EQ(log.csv(english),
+              "Time,Tool,Inputs,Results\r\n10:00:00,Vector sum,\"v1 = 10, 30\u00b0, "
+              "++; v2 = say \"\"hi\"\" | x\",R = 5.0000\r\n");
     EXPECT_NE(log.markdown(english).find("v2 = say \"hi\" \\| x |"), std::string::npos);
-    log.markSaved();
-    EXPECT_FALSE(log.hasUnsavedEntries());
-    log.record({{"Working", "Torque", {}}, {}, {}});
-    log.clear();
-    EXPECT_FALSE(log.hasUnsavedEntries());
-    EXPECT_TRUE(log.entries().empty());
 }
 
 } // namespace
