@@ -174,11 +174,6 @@ bool Interface::FirstPaintWatch::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool Interface::hasUnsavedEntries() const
-{
-    return resultsLog.hasUnsavedEntries();
-}
-
 void Interface::connectWorkingAndLog()
 {
     pianoController.working = &windows->pianoWorking;

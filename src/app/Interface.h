@@ -58,13 +58,8 @@ public:
 
     // Opens the results log, built the first time; Ctrl+L from any window.
     void showResultsLog();
-    // Whether the log holds computations that were never saved, for asking
-    // before quitting.
-    bool hasUnsavedEntries() const;
-
     // Whether quitting now would lose something the person has not finished
-    // or kept: a vector run under way. The results log adds its unsaved
-    // entries here.
+    // or kept: a vector run under way, or log entries never saved.
     bool hasUnsavedWork() const;
     // Quits at once, or asks first when there is unsaved work.
     void requestQuit();

@@ -1,4 +1,5 @@
 // Working panes, lab sheet and results log in the real windows: built on first use, wired, saved.
+#include "ErrorController.h"
 #include "Interface.h"
 #include "WindowHelpers.h"
 
@@ -35,6 +36,8 @@ class WorkingLogTest : public QObject
 private Q_SLOTS:
     void init()
     {
+        // The running mean outlives the windows; each test starts without one.
+        runningMean::reset();
         interface = new app::Interface;
         interface->launcher().show();
         QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
@@ -115,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(entries->rowCount(), 1);
         find<QPushButton>(plane, "analyze")->click();
         QCOMPARE(entries->rowCount(), 2); // shown at once while the log is open
-        QVERIFY(interface->hasUnsavedEntries());
+        QVERIFY(interface->hasUnsavedWork());
         find<QPushButton>(log, "saveLog")->click();
         auto* dialog = log->findChild<QFileDialog*>(QStringLiteral("saveLogDialog"));
         QVERIFY(dialog != nullptr && dialog->isVisible() && dialog->isModal());
@@ -130,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(lines.at(1).section(QLatin1Char(','), 1),
                  QStringLiteral("Inclined plane,W = 10; h = 3; b = 4; l = 5,"
                                 "W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"));
-        QVERIFY(!interface->hasUnsavedEntries());
+        QVERIFY(!interface->hasUnsavedWork());
     }
 };
 
