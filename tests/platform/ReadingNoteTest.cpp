@@ -3,20 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 struct NoteCase
 {
-    const char* name;
-    const char* text;
-    const char* unit;
-    const char* note; // "" for none
+    const char *name, *text, *unit, *note; // no note: ""
 };
-
-class ReadingNote : public testing::TestWithParam<NoteCase>
-{ };
+using ReadingNote = testing::TestWithParam<NoteCase>;
 
 TEST_P(ReadingNote, says_what_was_read_when_it_was_probably_not_meant)
 {
