@@ -11,7 +11,7 @@ TEST(Notes, go_to_the_pane_mark_the_field_read_and_say_when_the_count_stops_grow
 {
     test::Journal journal;
     test::MemoryField value{"valToMedia", journal};
-    test::MemoryNotesPane pane;
+    test::MemoryPane pane;
     ErrorController controller;
     controller.valToMedia = &value;
     controller.notes = &pane;
@@ -20,17 +20,16 @@ TEST(Notes, go_to_the_pane_mark_the_field_read_and_say_when_the_count_stops_grow
     value.text = "1,02";
     controller.addToMedia(nullptr);
     ASSERT_TRUE(value.mark);
-    EXPECT_EQ(pane.lines,
-              (std::vector<std::string>{platform::english(*value.mark), "Values in the mean: 1."}));
+    EXPECT_EQ(pane.english(), platform::english(*value.mark) + "\nValues in the mean: 1.\n");
     EXPECT_EQ(journal, (test::Journal{"read valToMedia"})); // still one reading per press
     value.text = "1.02";
     controller.addToMedia(nullptr);
     EXPECT_FALSE(value.mark);
-    EXPECT_EQ(pane.lines, (std::vector<std::string>{"Values in the mean: 2."}));
+    EXPECT_EQ(pane.english(), "Values in the mean: 2.\n");
 
     runningMean::reset({0.0f, 16777216.0f});
     controller.addToMedia(nullptr);
-    EXPECT_NE(pane.lines.at(0).find("stopped growing at 16777216"), std::string::npos);
+    EXPECT_NE(pane.english().find("stopped growing at 16777216"), std::string::npos);
 }
 
 } // namespace

@@ -69,13 +69,6 @@ void MemoryWindow::orderOut(platform::Sender)
     visible = false;
 }
 
-void MemoryNotesPane::show(const std::vector<platform::Text>& shown)
-{
-    lines.clear();
-    for (const platform::Text& line : shown)
-        lines.push_back(platform::english(line));
-}
-
 void MemoryDiagram::erase()
 {
     arrows.clear();

@@ -69,15 +69,6 @@ private:
     Journal& journal;
 };
 
-// Keeps the lines last shown, rendered in English.
-class MemoryNotesPane final : public platform::TextPane
-{
-public:
-    void show(const std::vector<platform::Text>& shown) override;
-
-    std::vector<std::string> lines;
-};
-
 // Keeps what is drawn; drawing is not journaled.
 class MemoryDiagram final : public platform::Diagram
 {
