@@ -1,7 +1,5 @@
 // The tools' drawings and new inputs in the real windows on the offscreen
-// platform: each drawing's colours measured against its background under a light
-// and a dark palette, what a drawing shows as its inputs change, the new fields,
-// buttons and presets wired to their results, and the vector labels' places.
+// platform, driven by the keyboard and mouse as a user would.
 #include "DiagramView.h"
 #include "DrawingView.h"
 #include "Interface.h"
@@ -24,16 +22,15 @@ using test::find;
 // highlight is dim against its window, as many dark themes' are.
 QPalette themed(bool dark)
 {
+    const std::pair<QPalette::ColorRole, QRgb> roles[] = {
+        {QPalette::Window, dark ? 0x2a2e32 : 0xefefef},
+        {QPalette::WindowText, dark ? 0xfcfcfc : 0x000000},
+        {QPalette::Highlight, dark ? 0x1d547d : 0x308cc6},
+        {QPalette::LinkVisited, dark ? 0x9b59b6 : 0xff00ff},
+        {QPalette::PlaceholderText, dark ? 0x707070 : 0xa0a0a0}};
     QPalette palette;
-    const QColor window = dark ? QColor(0x2a, 0x2e, 0x32) : QColor(0xef, 0xef, 0xef);
-    const QColor text = dark ? QColor(0xfc, 0xfc, 0xfc) : QColor(Qt::black);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Highlight,
-                     dark ? QColor(0x1d, 0x54, 0x7d) : QColor(0x30, 0x8c, 0xc6));
-    palette.setColor(QPalette::LinkVisited, dark ? QColor(0x9b, 0x59, 0xb6) : QColor(Qt::magenta));
-    palette.setColor(QPalette::PlaceholderText,
-                     dark ? QColor(0x70, 0x70, 0x70) : QColor(0xa0, 0xa0, 0xa0));
+    for (const auto& [role, rgb] : roles)
+        palette.setColor(role, QColor(rgb));
     return palette;
 }
 
@@ -70,8 +67,6 @@ private Q_SLOTS:
     void init();
     void a_tool_shows_what_its_inputs_give_data();
     void a_tool_shows_what_its_inputs_give();
-    void vector_labels_never_overlap_data();
-    void vector_labels_never_overlap();
 
 private:
     QWidget* open(const QString& window);
@@ -104,12 +99,22 @@ QWidget* DrawingsTest::open(const QString& window)
 
 // Steps apart by ";": "field=text" types into a line edit, "where=code"
 // chooses a direction, "^field" presses Return in the field, "v combo" presses
-// Down in a combo box, and any other step clicks the button of that name.
+// Down in a combo box, "vectors=m/angle/code,..." declares those vectors, and
+// any other step clicks the button of that name.
 void run(QWidget* window, const QString& steps)
 {
     for (const QString& step : steps.split(QLatin1Char(';'))) {
         const qsizetype equals = step.indexOf(QLatin1Char('='));
-        if (step.startsWith(QLatin1Char('^'))) {
+        if (step.startsWith(QStringLiteral("vectors="))) {
+            const QStringList each = step.mid(equals + 1).split(QLatin1Char(','));
+            run(window, QStringLiteral("numberOfVectors=%1;declareVectorsNumber").arg(each.size()));
+            for (qsizetype i = 0; i < each.size(); ++i) {
+                const QStringList v = each[i].split(QLatin1Char('/'));
+                run(window, QStringLiteral("name=V%1;power=%2;angle=%3;where=%4;confirm")
+                                .arg(i + 1)
+                                .arg(v[0], v[1], v[2]));
+            }
+        } else if (step.startsWith(QLatin1Char('^'))) {
             QTest::keyClick(find<QLineEdit>(window, qPrintable(step.mid(1))), Qt::Key_Return);
         } else if (step.startsWith(QStringLiteral("v "))) {
             QTest::keyClick(find<QComboBox>(window, qPrintable(step.mid(2))), Qt::Key_Down);
@@ -128,7 +133,8 @@ void run(QWidget* window, const QString& steps)
 
 // A row types and presses its steps in a window, then checks the result field
 // shows its text, the drawing's colours stand out in a light and a dark
-// palette, and after the further steps the drawing's description says so.
+// palette, no two vector labels overlap, and after the further steps the
+// drawing's description says so.
 void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
 {
     const char* columns[] = {"window", "steps", "result", "shown", "drawing", "after", "said"};
@@ -155,8 +161,9 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
         {"diver absolute", "fluidWin", diver, "press2Absolute", "201.9 kPa = 2.019 bar = 1.992 atm", "", "", ""},
         // Past fresh water to sea water, from the keyboard.
         {"liquid preset", "fluidWin", "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},
-        {"vectors", "vectWin", "numberOfVectors=2;declareVectorsNumber;name=A;power=10;angle=30;where=++;confirm;"
-                               "name=B;power=1;angle=0;where=y -;confirm", "", "", "diagram", "", ""}};
+        {"two vectors", "vectWin", "vectors=10/30/++,1/0/y -", "", "", "diagram", "", ""},
+        {"ten vectors", "vectWin", "vectors=1/0/++,2/9/++,3/18/++,1/27/++,2/36/++,3/45/++,1/54/++,2/63/++,3/72/++,1/81/++", "", "", "diagram", "", ""},
+        {"one large among small vectors", "vectWin", "vectors=100/0/x +,1/30/++,1/60/-+,1/10/+-,2/0/y +", "", "", "diagram", "", ""}};
     // clang-format on
     for (const auto& row : rows) {
         for (const bool dark : {false, true}) {
@@ -190,8 +197,8 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
         auto* field = find<QLineEdit>(tool, qPrintable(result));
         QCOMPARE(field->text(), shown);
         // A value the tool found is read-only, unless it is also an input.
-        const QStringList inputs{QStringLiteral("fpOfstat"), QStringLiteral("fpOfDinam"),
-                                 QStringLiteral("dens")};
+        const QStringList inputs =
+            QStringLiteral("fpOfstat fpOfDinam dens").split(QLatin1Char(' '));
         QCOMPARE(field->isReadOnly(), !inputs.contains(result));
     }
     if (!drawing.isEmpty()) {
@@ -201,11 +208,10 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
         QHash<QRgb, int> counts;
         for (int i = 0; i < image.width() * image.height(); ++i)
             ++counts[image.pixel(i % image.width(), i / image.width())];
-        QRgb background = 0;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.value() > counts.value(background))
-                background = it.key();
-        }
+        const QRgb background =
+            std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                return a.second < b.second;
+            })->first;
         const int frequent = std::max(12, static_cast<int>(image.width() * image.height() / 4000));
         QList<QRgb> painted;
         for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
@@ -230,6 +236,17 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
         }
         QVERIFY2(strokes >= 2, "the drawing shows too little");
     }
+    if (drawing == QStringLiteral("diagram")) {
+        auto* diagram = find<platform::qt::DiagramView>(tool, "diagram");
+        const auto& boxes = diagram->labelBoxes(); // each vector's and the resultant's
+        QCOMPARE(boxes.size(), std::size_t(steps.count(QLatin1Char('/')) / 2 + 1));
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            QVERIFY(diagram->rect().contains(boxes[i].toAlignedRect()));
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                QVERIFY2(!boxes[i].intersects(boxes[j]),
+                         qPrintable(QStringLiteral("labels %1 and %2").arg(i).arg(j)));
+        }
+    }
     if (!after.isEmpty()) {
         auto* view = find<platform::qt::DrawingView>(tool, qPrintable(drawing));
         QVERIFY(view->strokeCount() > 0 && !view->accessibleDescription().contains(said));
@@ -239,41 +256,6 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
                  qPrintable(view->accessibleDescription()));
         QCOMPARE(view->strokeCount() == 0, said.startsWith(QStringLiteral("No ")));
         QVERIFY(view->grab().toImage() != before);
-    }
-}
-
-void DrawingsTest::vector_labels_never_overlap_data()
-{
-    QTest::addColumn<QStringList>("vectors"); // magnitude/angle/code of each
-    QStringList ten;
-    for (int i = 0; i < 10; ++i)
-        ten << QStringLiteral("%1/%2/++").arg(1 + i % 3).arg(i * 9);
-    QTest::newRow("ten vectors") << ten;
-    QTest::newRow("one large among small ones")
-        << QStringLiteral("100/0/x +;1/30/++;1/60/-+;1/10/+-;2/0/y +").split(QLatin1Char(';'));
-}
-
-void DrawingsTest::vector_labels_never_overlap()
-{
-    QFETCH(QStringList, vectors);
-    QWidget* window = open(QStringLiteral("vectWin"));
-    QString steps = QStringLiteral("numberOfVectors=%1;declareVectorsNumber").arg(vectors.size());
-    for (qsizetype i = 0; i < vectors.size(); ++i) {
-        const QStringList v = vectors[i].split(QLatin1Char('/'));
-        steps += QStringLiteral(";name=V%1;power=%2;angle=%3;where=%4;confirm")
-                     .arg(i + 1)
-                     .arg(v[0], v[1], v[2]);
-    }
-    run(window, steps);
-    auto* diagram = find<platform::qt::DiagramView>(window, "diagram");
-    diagram->grab();
-    const auto& boxes = diagram->labelBoxes();
-    QCOMPARE(boxes.size(), std::size_t(vectors.size() + 1)); // and the resultant
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        QVERIFY(diagram->rect().contains(boxes[i].toAlignedRect()));
-        for (std::size_t j = i + 1; j < boxes.size(); ++j)
-            QVERIFY2(!boxes[i].intersects(boxes[j]),
-                     qPrintable(QStringLiteral("labels %1 and %2").arg(i).arg(j)));
     }
 }
 
