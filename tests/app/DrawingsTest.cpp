@@ -38,21 +38,17 @@ QPalette themed(bool dark)
 // antialiased edge of a stroke in that colour.
 bool blendOf(QRgb colour, QRgb background, QRgb other)
 {
-    const int channels[3][3] = {{qRed(colour), qRed(background), qRed(other)},
-                                {qGreen(colour), qGreen(background), qGreen(other)},
-                                {qBlue(colour), qBlue(background), qBlue(other)}};
     double share = -1.0;
-    for (const auto& c : channels) {
-        const int span = c[2] - c[1];
+    for (const int shift : {16, 8, 0}) {
+        const int c = int(colour >> shift & 0xff), b = int(background >> shift & 0xff);
+        const int span = int(other >> shift & 0xff) - b;
         if (std::abs(span) < 8) {
-            if (std::abs(c[0] - c[1]) > 8)
+            if (std::abs(c - b) > 8)
                 return false;
             continue;
         }
-        const double t = double(c[0] - c[1]) / span;
-        if (t < -0.05 || t > 1.0)
-            return false;
-        if (share >= 0.0 && std::abs(t - share) > 0.12)
+        const double t = double(c - b) / span;
+        if (t < -0.05 || t > 1.0 || (share >= 0.0 && std::abs(t - share) > 0.12))
             return false;
         share = t;
     }
@@ -82,18 +78,14 @@ void DrawingsTest::init()
     QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
 }
 
-QWidget* DrawingsTest::open(const QString& window)
+// Clicks the launcher's button and waits for the tool: "button window".
+QWidget* DrawingsTest::open(const QString& entry)
 {
-    static const QHash<QString, const char*> entries{
-        {QStringLiteral("pianoWin"), "awakePiano"},
-        {QStringLiteral("attrWin"), "awakeAttrito"},
-        {QStringLiteral("momWin"), "awakeMomento"},
-        {QStringLiteral("fluidWin"), "awakeFluidPressure"},
-        {QStringLiteral("vectWin"), "awakeVectors"}};
-    find<QAbstractButton>(&interface->launcher(), entries.value(window))->click();
-    QWidget* tool = test::topLevel(window);
+    const QStringList names = entry.split(QLatin1Char(' '));
+    find<QAbstractButton>(&interface->launcher(), qPrintable(names[0]))->click();
+    QWidget* tool = test::topLevel(names[1]);
     if (tool == nullptr || !QTest::qWaitForWindowExposed(tool))
-        qFatal("there is no window %s", qPrintable(window));
+        qFatal("there is no window %s", qPrintable(entry));
     return tool;
 }
 
@@ -137,42 +129,43 @@ void run(QWidget* window, const QString& steps)
 // drawing's description says so.
 void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
 {
-    const char* columns[] = {"window", "steps", "result", "shown", "drawing", "after", "said"};
-    for (const char* column : columns)
-        QTest::addColumn<QString>(column);
+    QTest::addColumn<QStringList>("row"); // window, steps, result, shown, drawing, after, said
     QTest::addColumn<bool>("dark");
+    const char *piano = "awakePiano pianoWin", *friction = "awakeAttrito attrWin";
+    const char *torque = "awakeMomento momWin", *fluid = "awakeFluidPressure fluidWin";
+    const char* vectors = "awakeVectors vectWin";
     const char* ramp = "weight=10;height=3;base=4;lenght=5;analyze";
     const char* diver = "dens=1025;profond=10;getPress2";
     // clang-format off
     const char* rows[][8] = {
-        {"ramp higher than long", "pianoWin", ramp, "", "", "rampDrawing", "height=6;analyze", "No ramp drawn"},
-        {"ramp of no length", "pianoWin", ramp, "", "", "rampDrawing", "lenght=0;analyze", "No ramp drawn"},
-        {"slope button", "pianoWin", "slopeWeight=50;slopeAngle=30;analyzeSlope", "slopeOrto", "43.30", "rampDrawing", "", ""},
-        {"return in the angle", "pianoWin", "slopeWeight=50;slopeAngle=30;^slopeAngle", "slopePara", "25.00", "", "", ""},
-        {"mass on the slope", "pianoWin", "slopeMass=12;slopeAngle=30;^slopeMass", "slopeW", "117.72", "", "", ""},
-        {"mass to static N", "attrWin", "mass=12;getFpFromMassStat", "fpOfstat", "117.72", "", "", ""},
-        {"mass to dynamic N", "attrWin", "mass=12;getFpFromMassDinam", "fpOfDinam", "117.72", "", "", ""},
-        {"friction block", "attrWin", "kas=0.5;fpOfstat=40;getF1d", "", "", "blockDrawing", "", ""},
+        {"ramp higher than long", piano, ramp, "", "", "rampDrawing", "height=6;analyze", "No ramp drawn"},
+        {"ramp of no length", piano, ramp, "", "", "rampDrawing", "lenght=0;analyze", "No ramp drawn"},
+        {"slope button", piano, "slopeWeight=50;slopeAngle=30;analyzeSlope", "slopeOrto", "43.30", "rampDrawing", "", ""},
+        {"return in the angle", piano, "slopeWeight=50;slopeAngle=30;^slopeAngle", "slopePara", "25.00", "", "", ""},
+        {"mass on the slope", piano, "slopeMass=12;slopeAngle=30;^slopeMass", "slopeW", "117.72", "", "", ""},
+        {"mass to static N", friction, "mass=12;getFpFromMassStat", "fpOfstat", "117.72", "", "", ""},
+        {"mass to dynamic N", friction, "mass=12;getFpFromMassDinam", "fpOfDinam", "117.72", "", "", ""},
+        {"friction block", friction, "kas=0.5;fpOfstat=40;getF1d", "", "", "blockDrawing", "", ""},
         // The turn arrow moves to the other side with its head the other way.
-        {"lever turned back", "momWin", "power1=10;dist=2;alpha=90;getSimple", "", "", "leverDrawing", "alpha=270;getSimple", "turning clockwise"},
-        {"couple turned back", "momWin", "power2=5;b=0.5;getDouble", "", "", "leverDrawing", "power2=-5;getDouble", "turning clockwise"},
-        {"surface pressure units", "fluidWin", "forza=100;area=4;getPress1", "press1Units", "0.02500 kPa = 0.0002500 bar = 0.0002467 atm", "", "", ""},
-        {"diver gauge", "fluidWin", diver, "press2Gauge", "100.6 kPa = 1.006 bar = 0.9924 atm", "columnDrawing", "", ""},
-        {"diver absolute", "fluidWin", diver, "press2Absolute", "201.9 kPa = 2.019 bar = 1.992 atm", "", "", ""},
+        {"lever turned back", torque, "power1=10;dist=2;alpha=90;getSimple", "", "", "leverDrawing", "alpha=270;getSimple", "turning clockwise"},
+        {"couple turned back", torque, "power2=5;b=0.5;getDouble", "", "", "leverDrawing", "power2=-5;getDouble", "turning clockwise"},
+        {"surface pressure units", fluid, "forza=100;area=4;getPress1", "press1Units", "0.02500 kPa = 0.0002500 bar = 0.0002467 atm", "", "", ""},
+        {"diver gauge", fluid, diver, "press2Gauge", "100.6 kPa = 1.006 bar = 0.9924 atm", "columnDrawing", "", ""},
+        {"diver absolute", fluid, diver, "press2Absolute", "201.9 kPa = 2.019 bar = 1.992 atm", "", "", ""},
         // Past fresh water to sea water, from the keyboard.
-        {"liquid preset", "fluidWin", "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},
-        {"two vectors", "vectWin", "vectors=10/30/++,1/0/y -", "", "", "diagram", "", ""},
-        {"ten vectors", "vectWin", "vectors=1/0/++,2/9/++,3/18/++,1/27/++,2/36/++,3/45/++,1/54/++,2/63/++,3/72/++,1/81/++", "", "", "diagram", "", ""},
-        {"one large among small vectors", "vectWin", "vectors=100/0/x +,1/30/++,1/60/-+,1/10/+-,2/0/y +", "", "", "diagram", "", ""}};
+        {"liquid preset", fluid, "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},
+        {"two vectors", vectors, "vectors=10/30/++,1/0/y -", "", "", "diagram", "", ""},
+        {"ten vectors", vectors, "vectors=1/0/++,2/9/++,3/18/++,1/27/++,2/36/++,3/45/++,1/54/++,2/63/++,3/72/++,1/81/++", "", "", "diagram", "", ""},
+        {"one large among small vectors", vectors, "vectors=100/0/x +,1/30/++,1/60/-+,1/10/+-,2/0/y +", "", "", "diagram", "", ""}};
     // clang-format on
     for (const auto& row : rows) {
         for (const bool dark : {false, true}) {
             if (dark && *row[5] == '\0')
                 continue;
-            QTestData& data = QTest::addRow("%s, %s", row[0], dark ? "dark" : "light");
+            QStringList texts;
             for (int i = 1; i < 8; ++i)
-                data << QString::fromUtf8(row[i]);
-            data << dark;
+                texts << QString::fromUtf8(row[i]);
+            QTest::addRow("%s, %s", row[0], dark ? "dark" : "light") << texts << dark;
         }
     }
 }
@@ -182,14 +175,10 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
 // a label: each must reach the 4.5:1 asked of text.
 void DrawingsTest::a_tool_shows_what_its_inputs_give()
 {
-    QFETCH(QString, window);
-    QFETCH(QString, steps);
-    QFETCH(QString, result);
-    QFETCH(QString, shown);
-    QFETCH(QString, drawing);
-    QFETCH(QString, after);
-    QFETCH(QString, said);
+    QFETCH(QStringList, row);
     QFETCH(bool, dark);
+    const QString &window = row[0], &steps = row[1], &result = row[2], &shown = row[3];
+    const QString &drawing = row[4], &after = row[5], &said = row[6];
     QWidget* tool = open(window);
     tool->setPalette(themed(dark));
     run(tool, steps);
@@ -214,10 +203,9 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
             })->first;
         const int frequent = std::max(12, static_cast<int>(image.width() * image.height() / 4000));
         QList<QRgb> painted;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.key() != background && it.value() >= frequent)
-                painted.append(it.key());
-        }
+        for (const auto& [colour, count] : counts.asKeyValueRange())
+            if (colour != background && count >= frequent)
+                painted.append(colour);
         const auto ratio = [background](QRgb colour) {
             return platform::qt::contrast(QColor(colour), QColor(background));
         };
