@@ -17,8 +17,7 @@ namespace {
 
 using test::find;
 
-// Colours of typical light and dark desktop themes; the dark one's
-// highlight is dim against its window, as many dark themes' are.
+// Typical light and dark themes' colours; the dark highlight is dim, as is common.
 QPalette themed(bool dark)
 {
     const std::pair<QPalette::ColorRole, QRgb> roles[] = {
@@ -63,8 +62,6 @@ private Q_SLOTS:
     void a_tool_shows_what_its_inputs_give();
 
 private:
-    QWidget* open(const QString& window);
-
     std::unique_ptr<app::Interface> interface;
 };
 
@@ -74,17 +71,6 @@ void DrawingsTest::init()
     interface = std::make_unique<app::Interface>();
     interface->launcher().show();
     QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
-}
-
-// Clicks the launcher's button and waits for the tool: "button window".
-QWidget* DrawingsTest::open(const QString& entry)
-{
-    const QStringList names = entry.split(QLatin1Char(' '));
-    find<QAbstractButton>(&interface->launcher(), qPrintable(names[0]))->click();
-    QWidget* tool = test::topLevel(names[1]);
-    if (tool == nullptr || !QTest::qWaitForWindowExposed(tool))
-        qFatal("there is no window %s", qPrintable(entry));
-    return tool;
 }
 
 // Steps apart by ";": "field=text" types into a line edit, "where=code"
@@ -141,14 +127,12 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
         {"mass to static N", friction, "mass=12;getFpFromMassStat", "fpOfstat", "117.72", "", "", ""},
         {"mass to dynamic N", friction, "mass=12;getFpFromMassDinam", "fpOfDinam", "117.72", "", "", ""},
         {"friction block", friction, "kas=0.5;fpOfstat=40;getF1d", "", "", "blockDrawing", "", ""},
-        // The turn arrow moves to the other side with its head the other way.
         {"lever turned back", torque, "power1=10;dist=2;alpha=90;getSimple", "", "", "leverDrawing", "alpha=270;getSimple", "turning clockwise"},
         {"couple turned back", torque, "power2=5;b=0.5;getDouble", "", "", "leverDrawing", "power2=-5;getDouble", "turning clockwise"},
         {"surface pressure units", fluid, "forza=100;area=4;getPress1", "press1Units", "0.02500 kPa = 0.0002500 bar = 0.0002467 atm", "", "", ""},
         {"diver gauge", fluid, diver, "press2Gauge", "100.6 kPa = 1.006 bar = 0.9924 atm", "columnDrawing", "", ""},
         {"diver absolute", fluid, diver, "press2Absolute", "201.9 kPa = 2.019 bar = 1.992 atm", "", "", ""},
-        // Past fresh water to sea water, from the keyboard.
-        {"liquid preset", fluid, "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},
+        {"liquid preset from the keyboard", fluid, "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},
         {"two vectors", vectors, "vectors=10/30/++,1/0/y -", "", "", "diagram", "", ""},
         {"ten vectors", vectors, "vectors=1/0/++,2/9/++,3/18/++,1/27/++,2/36/++,3/45/++,1/54/++,2/63/++,3/72/++,1/81/++", "", "", "diagram", "", ""},
         {"one large among small vectors", vectors, "vectors=100/0/x +,1/30/++,1/60/-+,1/10/+-,2/0/y +", "", "", "diagram", "", ""}};
@@ -171,7 +155,10 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
     QFETCH(bool, dark);
     const QString &window = row[0], &steps = row[1], &result = row[2], &shown = row[3];
     const QString &drawing = row[4], &after = row[5], &said = row[6];
-    QWidget* tool = open(window);
+    const QStringList entry = window.split(QLatin1Char(' ')); // launcher button, window
+    find<QAbstractButton>(&interface->launcher(), qPrintable(entry[0]))->click();
+    QWidget* tool = test::topLevel(entry[1]);
+    QVERIFY(tool != nullptr && QTest::qWaitForWindowExposed(tool));
     tool->setPalette(themed(dark));
     run(tool, steps);
     if (!result.isEmpty()) {
@@ -196,8 +183,8 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
         for (const auto& [colour, count] : counts.asKeyValueRange())
             if (colour != background && count >= frequent)
                 painted.append(colour);
-        const auto ratio = [background](QRgb colour) {
-            return platform::qt::contrast(QColor(colour), QColor(background));
+        const auto ratio = [&](QRgb c) {
+            return platform::qt::contrast(QColor(c), QColor(background));
         };
         int strokes = 0;
         for (const QRgb colour : painted) {
