@@ -1,7 +1,5 @@
 #include "MemoryControls.h"
 
-#include <stdexcept>
-
 namespace test {
 
 namespace {
@@ -143,64 +141,13 @@ void MemoryApplication::dismissAlert(const MemoryWindow& window)
 
 void MemoryDrawing::erase()
 {
-    drawn.clear();
+    strokes = 0;
     caption.clear();
-    description.clear();
-}
-
-void MemoryDrawing::drawOutline(const std::vector<Point>& corners, Ink ink)
-{
-    drawn.push_back({Kind::Outline, corners, {}, ink});
-}
-
-void MemoryDrawing::drawLine(Point from, Point to, Ink ink)
-{
-    drawn.push_back({Kind::Line, {from, to}, {}, ink});
-}
-
-void MemoryDrawing::drawArrow(Point from, Point to, const std::string& label, Ink ink)
-{
-    drawn.push_back({Kind::Arrow, {from, to}, label, ink});
-}
-
-void MemoryDrawing::drawTurn(Point centre, double, double, double sweepDegrees,
-                             const std::string& label, Ink ink)
-{
-    drawn.push_back({Kind::Turn, {centre}, label, ink, sweepDegrees});
-}
-
-void MemoryDrawing::drawLabel(Point at, const std::string& text)
-{
-    drawn.push_back({Kind::Label, {at}, text, Ink::Body});
 }
 
 void MemoryDrawing::setCaption(const platform::Text& text)
 {
     caption = platform::english(text);
-}
-
-void MemoryDrawing::setDescription(const platform::Text& text)
-{
-    description = platform::english(text);
-}
-
-std::vector<MemoryDrawing::Drawn> MemoryDrawing::of(Kind kind) const
-{
-    std::vector<Drawn> found;
-    for (const Drawn& shape : drawn) {
-        if (shape.kind == kind)
-            found.push_back(shape);
-    }
-    return found;
-}
-
-const MemoryDrawing::Drawn& MemoryDrawing::arrow(const std::string& labelStart) const
-{
-    for (const Drawn& shape : drawn) {
-        if (shape.kind == Kind::Arrow && shape.label.rfind(labelStart, 0) == 0)
-            return shape;
-    }
-    throw std::runtime_error("no arrow labelled " + labelStart);
 }
 
 } // namespace test
