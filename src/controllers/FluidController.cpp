@@ -93,9 +93,9 @@ std::string inOtherUnits(double pascals)
     const double kilopascals = pascals / 1000.0;
     const double bars = pascals / 100000.0;
     const double atmospheres = pascals / atmosphere;
-    return platform::significant(kilopascals, 4)
-           + " kPa = " + platform::significant(bars, 4)
-           + " bar = " + platform::significant(atmospheres, 4) + " atm";
+    return platform::significantFigures(kilopascals, 4)
+           + " kPa = " + platform::significantFigures(bars, 4)
+           + " bar = " + platform::significantFigures(atmospheres, 4) + " atm";
 }
 
 void showUnits(platform::Field* field, double pascals)

@@ -196,7 +196,7 @@ Approximation fourSignificantOf(Number value)
         return {*text, false};
     if (value == 0 || scientific(value, std::nullopt).digits.size() <= 4)
         return {shortestOf(value), false};
-    return {render(scientific(value, 3)), true};
+    return {significantFigures(value, 4), true};
 }
 
 std::string_view trimmed(std::string_view text)
@@ -454,36 +454,6 @@ std::string stringWithFormat(std::string_view format, double value)
     if (std::isinf(value))
         return sign + "inf";
     return sign + fixedDigits(std::fabs(value), *precision);
-}
-
-std::string significant(double value, int figures)
-{
-    if (!std::isfinite(value))
-        return stringWithFormat("%f", value);
-    figures = std::clamp(figures, 1, 9);
-    if (value == 0.0)
-        return stringWithFormat("%0." + std::to_string(figures - 1) + "f", 0.0);
-    const double size = std::fabs(value);
-    int exponent = static_cast<int>(std::floor(std::log10(size)));
-    // Rounding may carry into the next power of ten (9.9996 to four figures
-    // is 10.00), which has one decimal fewer.
-    const double unit = std::pow(10.0, exponent - figures + 1);
-    const double rounded = std::round(size / unit) * unit;
-    if (rounded >= std::pow(10.0, exponent + 1))
-        ++exponent;
-    const int decimals = figures - 1 - exponent;
-    if (decimals > 9 || size >= 1e15) {
-        std::array<char, 32> digits{};
-        const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                       std::chars_format::scientific, figures - 1)
-                             .ptr;
-        return {digits.data(), end};
-    }
-    if (decimals >= 0)
-        return stringWithFormat("%0." + std::to_string(decimals) + "f", value);
-    // Fewer figures than the integer part has: the rest become zeros.
-    const double scale = std::pow(10.0, -decimals);
-    return stringWithFormat("%0.0f", std::round(value / scale) * scale);
 }
 
 void display(Field& field, std::string_view format, float value)

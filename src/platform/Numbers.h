@@ -57,12 +57,6 @@ int significantDigitsShown(std::string_view text);
 // "nan" without a sign. Any other format is returned as it stands.
 std::string stringWithFormat(std::string_view format, double value);
 
-// The value to that many significant figures in fixed notation, "." as the
-// decimal point: 100552.5 to four is "100600", 1.99238 is "1.992", 0 is
-// "0.000". Values that would need more than nine decimals, or of 1e15 and
-// above, use an exponent ("1.500e-12"). Infinities and NaN as in
-// stringWithFormat.
-std::string significant(double value, int figures);
 // The shortest decimal text that reads back as the same value, in fixed
 // notation with "." ("2.03" for the float read from 2.03, "40", "0.025");
 // very large or small magnitudes in exponent form ("1e+30"). Shows a number as

@@ -129,7 +129,7 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
         {"friction block", friction, "kas=0.5;fpOfstat=40;getF1d", "", "", "blockDrawing", "", ""},
         {"lever turned back", torque, "power1=10;dist=2;alpha=90;getSimple", "", "", "leverDrawing", "alpha=270;getSimple", "turning clockwise"},
         {"couple turned back", torque, "power2=5;b=0.5;getDouble", "", "", "leverDrawing", "power2=-5;getDouble", "turning clockwise"},
-        {"surface pressure units", fluid, "forza=100;area=4;getPress1", "press1Units", "0.02500 kPa = 0.0002500 bar = 0.0002467 atm", "", "", ""},
+        {"surface pressure units", fluid, "forza=100;area=4;getPress1", "press1Units", "0.02500 kPa = 2.500 × 10⁻⁴ bar = 2.467 × 10⁻⁴ atm", "", "", ""},
         {"diver gauge", fluid, diver, "press2Gauge", "100.6 kPa = 1.006 bar = 0.9924 atm", "columnDrawing", "", ""},
         {"diver absolute", fluid, diver, "press2Absolute", "201.9 kPa = 2.019 bar = 1.992 atm", "", "", ""},
         {"liquid preset from the keyboard", fluid, "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},

@@ -127,7 +127,7 @@ const char* prompt = "Choose a liquid…";
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Groups, PressureUnits, testing::Values(
     //        name                    preset                  action         F      A    p1     h     p2       ρ        ρ then   press1Units                                     gauge                                  absolute
-    FluidCase{"press1",               prompt,                 &F::getPress1, {"100", "4", "",    "",   "",      ""},     {"",      "0.02500 kPa = 0.0002500 bar = 0.0002467 atm", "",                                    ""},                                  Picture::None},
+    FluidCase{"press1",               prompt,                 &F::getPress1, {"100", "4", "",    "",   "",      ""},     {"",      "0.02500 kPa = 2.500 × 10⁻⁴ bar = 2.467 × 10⁻⁴ atm", "",                                    ""},                                  Picture::None},
     FluidCase{"force_reads_p",        prompt,                 &F::getPower,  {"",    "2", "5e5", "",   "",      ""},     {"",      "500.0 kPa = 5.000 bar = 4.935 atm",           "",                                    ""},                                  Picture::None},
     FluidCase{"depth_reads_p",        prompt,                 &F::getH,      {"",    "",  "",    "",   "19620", "1000"}, {"1000",  "", "19.62 kPa = 0.1962 bar = 0.1936 atm", "120.9 kPa = 1.209 bar = 1.194 atm"},                                                Picture::Drawn},
     FluidCase{"divide_by_zero",       prompt,                 &F::getArea,   {"1",   "",  "",    "",   "",      ""},     {"",      noDepth,                                       "",                                    ""},                                  Picture::None},
