@@ -625,7 +625,7 @@ void Interface::connectFluid()
             // Wide enough for the three units at four figures.
             for (QLineEdit* units : {part.press1Units, part.press2Gauge, part.press2Absolute})
                 units->setMinimumWidth(units->fontMetrics().horizontalAdvance(QStringLiteral(
-                                           "0.00000 kPa = 0.0000000 bar = 0.0000000 atm"))
+                                           "0.00000 kPa = 0.000 × 10⁻⁰⁰ bar = 0.000 × 10⁻⁰⁰ atm"))
                                        + units->minimumSizeHint().width());
             c.press1Units = outlets.field(part.press1Units);
             c.press2Gauge = outlets.field(part.press2Gauge);

@@ -2,37 +2,56 @@
 // shown, so that start-up does not pay for what a person may never open.
 #pragma once
 
-#include "FirstShow.h"
 #include "FormWindow.h"
 #include "QtControls.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 
 #include <functional>
 #include <utility>
 
 namespace platform::qt {
 
-// Builds the form as a widget at the end of the window's own fields, before
-// its notes and a closing stretch, and gives it to the function, which wires
-// it. The part's inputs come after the window's in the Tab order,
+// Runs the function once, when the window is first shown, before it is
+// painted.
+class FirstShow final : public QObject
+{
+public:
+    FirstShow(QWidget* window, std::function<void()> builder)
+        : QObject(window)
+        , build(std::move(builder))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && build) {
+            watched->removeEventFilter(this);
+            std::exchange(build, nullptr)();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> build;
+};
+
+// Builds the form as a widget at the end of the window's box layout (before a
+// closing stretch, if the layout ends with one) and gives it to the function,
+// which wires it. The part's inputs come after the window's in the Tab order,
 // and its fields are styled as the window's are.
 template <class Form>
 void buildOnFirstShow(QWidget* window, std::function<void(const Form&)> wire)
 {
-    onFirstShow(window, [window, wire = std::move(wire)] {
+    new FirstShow(window, [window, wire = std::move(wire)] {
         auto* part = new FormWindow<Form>;
         auto* layout = static_cast<QBoxLayout*>(window->layout());
         const int count = layout->count();
         const bool endsWithStretch =
             count > 0 && layout->itemAt(count - 1)->spacerItem() != nullptr;
-        int at = endsWithStretch ? count - 1 : count;
-        for (int index = 0; index < count; ++index) {
-            const QWidget* widget = layout->itemAt(index)->widget();
-            if (widget != nullptr && widget->objectName() == QStringLiteral("notesHost"))
-                at = index;
-        }
-        layout->insertWidget(at, part);
+        layout->insertWidget(endsWithStretch ? count - 1 : count, part);
         styleFields(part);
         part->show();
         wire(part->ui);
