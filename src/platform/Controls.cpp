@@ -8,10 +8,6 @@
 
 namespace platform {
 
-namespace {
-Application* current = nullptr;
-}
-
 float Field::floatValue() const
 {
     return readFloat(stringValue());
@@ -24,22 +20,11 @@ int Field::intValue() const
 
 Application& app()
 {
-    if (current == nullptr) {
+    if (detail::installedApplication == nullptr) {
         std::fputs("PhysCalc: no application object is installed\n", stderr);
         std::abort();
     }
-    return *current;
-}
-
-CurrentApplication::CurrentApplication(Application& application)
-    : previous(current)
-{
-    current = &application;
-}
-
-CurrentApplication::~CurrentApplication()
-{
-    current = previous;
+    return *detail::installedApplication;
 }
 
 } // namespace platform

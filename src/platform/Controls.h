@@ -23,6 +23,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -117,13 +118,23 @@ protected:
 // The application object of the running program.
 Application& app();
 
+namespace detail {
+// Set only through CurrentApplication.
+inline Application* installedApplication = nullptr;
+} // namespace detail
+
 // Makes an application object the one app() returns, for this object's
-// lifetime; the previous one comes back afterwards.
+// lifetime; the previous one comes back afterwards. Defined here so that
+// starting the program runs no code from this layer's object files, whose
+// pages then stay unread until a tool computes.
 class CurrentApplication
 {
 public:
-    explicit CurrentApplication(Application& application);
-    ~CurrentApplication();
+    explicit CurrentApplication(Application& application)
+        : previous(std::exchange(detail::installedApplication, &application))
+    {
+    }
+    ~CurrentApplication() { detail::installedApplication = previous; }
 
     CurrentApplication(const CurrentApplication&) = delete;
     CurrentApplication& operator=(const CurrentApplication&) = delete;
