@@ -2,6 +2,7 @@
 
 #include "ApplicationIcon.h"
 #include "FieldMarks.h"
+#include "FirstShow.h"
 #include "FormPart.h"
 #include "LabSheetView.h"
 #include "ResultsLogWindow.h"
@@ -144,15 +145,19 @@ void Interface::buildTools()
 
     styleFields(windows->countPanel);
     styleFields(windows->newVectorSheet);
-    addNumberHint(windows->newVectorSheet);
-    // Closing a tool window only hides it; closing the launcher quits.
+    QWidget* sheet = windows->newVectorSheet;
+    onFirstShow(sheet, [sheet] { addNumberHint(sheet); });
+    // Closing a tool window only hides it; closing the launcher quits. The
+    // keys that close it and the hint are of use only once it is shown.
     for (QWidget* tool :
          std::initializer_list<QWidget*>{&windows->piano, &windows->errors, &windows->friction,
                                          &windows->torque, &windows->vectors, &windows->fluid}) {
         tool->setAttribute(Qt::WA_QuitOnClose, false);
         styleFields(tool);
-        addCloseKeys(tool);
-        addNumberHint(tool);
+        onFirstShow(tool, [this, tool] {
+            addCloseKeys(tool);
+            addNumberHint(tool);
+        });
     }
 
     setLauncherOutlets();

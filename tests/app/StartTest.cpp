@@ -27,6 +27,18 @@ private Q_SLOTS:
         }
         for (const char* sheet : {"firstPanel", "newVectWin"})
             test::find(topLevel(QStringLiteral("vectWin")), sheet); // or a fatal error
+
+        // What a tool offers beside its fields waits for its first showing,
+        // even after the event loop has polished the hidden window.
+        QWidget* piano = topLevel(QStringLiteral("pianoWin"));
+        QTest::qWait(50);
+        const QStringList parts{QStringLiteral("showWorking"), QStringLiteral("numberHint"),
+                                QStringLiteral("closeWindowAction"), QStringLiteral("slopePart")};
+        for (const QString& part : parts)
+            QVERIFY2(piano->findChild<QObject*>(part) == nullptr, qPrintable(part));
+        piano->show();
+        for (const QString& part : parts)
+            QVERIFY2(piano->findChild<QObject*>(part) != nullptr, qPrintable(part));
     }
 
     void a_shortcut_pressed_at_once_opens_its_tool()

@@ -1,6 +1,7 @@
 #include "FirstShow.h"
 
 #include <QEvent>
+#include <QLayout>
 
 namespace platform::qt {
 
@@ -18,13 +19,18 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // Polish comes as the window is first shown, before it is laid out
-        // and sized, so what is built then takes its place as if built at
-        // start.
-        if (watched == parent() && event->type() == QEvent::Polish) {
+        // Not Polish: Qt polishes every new window from the event loop, shown
+        // or not, so what was built then would be built at start after all.
+        // Show comes after the window was laid out and sized for its first
+        // contents, so it is laid out and sized again.
+        if (watched == parent() && event->type() == QEvent::Show) {
             watched->removeEventFilter(this);
             deleteLater();
             build();
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->layout() != nullptr)
+                window->layout()->activate();
+            window->adjustSize();
         }
         return false;
     }

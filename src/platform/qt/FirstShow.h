@@ -1,5 +1,5 @@
 // Builds part of a window the first time the window is shown, not at start:
-// the buttons and panes a tool offers beside its own fields.
+// the keys, notes, buttons and parts a tool offers beside its own fields.
 #pragma once
 
 #include <QWidget>
@@ -8,7 +8,9 @@
 
 namespace platform::qt {
 
-// Runs build once, as the window is first shown, before it is laid out.
+// Runs build once, as the window is first shown and before it is painted,
+// then lays the window out and sizes it again around what was built. Of
+// several builds on one window, the one asked for last runs first.
 void onFirstShow(QWidget* window, std::function<void()> build);
 
 } // namespace platform::qt

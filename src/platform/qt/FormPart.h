@@ -2,41 +2,16 @@
 // shown, so that start-up does not pay for what a person may never open.
 #pragma once
 
+#include "FirstShow.h"
 #include "FormWindow.h"
 #include "QtControls.h"
 
 #include <QBoxLayout>
-#include <QEvent>
 
 #include <functional>
 #include <utility>
 
 namespace platform::qt {
-
-// Runs the function once, when the window is first shown, before it is
-// painted.
-class FirstShow final : public QObject
-{
-public:
-    FirstShow(QWidget* window, std::function<void()> builder)
-        : QObject(window)
-        , build(std::move(builder))
-    {
-        window->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && build) {
-            watched->removeEventFilter(this);
-            std::exchange(build, nullptr)();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> build;
-};
 
 // Builds the form as a widget at the end of the window's box layout (before a
 // closing stretch, if the layout ends with one) and gives it to the function,
@@ -45,7 +20,7 @@ private:
 template <class Form>
 void buildOnFirstShow(QWidget* window, std::function<void(const Form&)> wire)
 {
-    new FirstShow(window, [window, wire = std::move(wire)] {
+    onFirstShow(window, [window, wire = std::move(wire)] {
         auto* part = new FormWindow<Form>;
         auto* layout = static_cast<QBoxLayout*>(window->layout());
         const int count = layout->count();
@@ -55,9 +30,6 @@ void buildOnFirstShow(QWidget* window, std::function<void(const Form&)> wire)
         styleFields(part);
         part->show();
         wire(part->ui);
-        // The window was sized for its first contents just before this.
-        layout->activate();
-        window->adjustSize();
     });
 }
 

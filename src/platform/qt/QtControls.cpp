@@ -326,6 +326,9 @@ void addNumberHint(QWidget* window)
     hint->setObjectName(QStringLiteral("numberHint"));
     hint->setWordWrap(true);
     layout->insertWidget(0, hint);
+    // Added to a window being shown, it would otherwise appear only after
+    // the window was sized without it.
+    hint->show();
 }
 
 } // namespace platform::qt
