@@ -12,13 +12,11 @@ namespace app {
 
 namespace {
 
-bool install(const QString& name, const QString& folder)
+void install(const QString& name, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(name, folder) && QCoreApplication::installTranslator(translator))
-        return true;
-    delete translator;
-    return false;
+    if (!translator->load(name, folder) || !QCoreApplication::installTranslator(translator))
+        delete translator;
 }
 
 } // namespace
@@ -44,11 +42,15 @@ void installTranslations()
     if (std::exchange(chosen, true))
         return;
     const QString code = interfaceLanguage(QLocale::system().uiLanguages());
-    if (code.isEmpty() || !install(u"physcalc_"_qs + code, u":/i18n"_qs))
+    if (code.isEmpty())
         return;
     // Qt's own texts: the line edits' context menus, the standard buttons. A
-    // missing file leaves them English, nothing worse.
+    // missing file leaves them English, nothing worse. It is installed first
+    // because the translator installed last is asked first: the program's
+    // own texts, most of those asked for, are then found without searching
+    // Qt's file.
     install(u"qtbase_"_qs + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(u"physcalc_"_qs + code, u":/i18n"_qs);
 }
 
 } // namespace app
