@@ -8,9 +8,10 @@
 
 namespace platform::qt {
 
-// Runs build once, as the window is first shown and before it is painted,
-// then lays the window out and sizes it again around what was built. Of
-// several builds on one window, the one asked for last runs first.
+// Runs build once, as the window is first shown and before it is painted;
+// after all of a window's builds, lays it out and sizes it again around what
+// they added. The one asked for last runs first: the wiring asks for a tool's
+// parts after its panes asked for their buttons, and the parts come first.
 void onFirstShow(QWidget* window, std::function<void()> build);
 
 } // namespace platform::qt
