@@ -33,23 +33,21 @@ LabSheetView::LabSheetView(QWidget* parentWindow, QGridLayout* gridLayout, int g
 
 void LabSheetView::buildButton(QWidget* previousInTabOrder)
 {
-    button = new QPushButton(window);
-    button->setObjectName(QStringLiteral("showLabSheet"));
-    button->setText(QCoreApplication::translate("LabSheetView", "Lab s&heet"));
-    button->setAccessibleName(QCoreApplication::translate("LabSheetView", "Show lab sheet"));
-    button->setToolTip(QCoreApplication::translate(
-        "LabSheetView", "Show or hide the values added, their statistics and the result x̄ ± Δx"));
-    button->setCheckable(true);
-    button->setAutoDefault(false);
+    button =
+        paneButton(window, QStringLiteral("showLabSheet"),
+                   QCoreApplication::translate("LabSheetView", "Lab s&heet"),
+                   QCoreApplication::translate("LabSheetView", "Show lab sheet"),
+                   QCoreApplication::translate(
+                       "LabSheetView",
+                       "Show or hide the values added, their statistics and the result x̄ ± Δx"),
+                   [this](bool checked) {
+                       if (checked)
+                           built();
+                       if (widget != nullptr)
+                           widget->setVisible(checked);
+                   });
     layout->addWidget(button, row, layout->columnCount() - 1);
     QWidget::setTabOrder(previousInTabOrder, button);
-    button->show();
-    connect(button, &QPushButton::toggled, this, [this](bool checked) {
-        if (checked)
-            built();
-        if (widget != nullptr)
-            widget->setVisible(checked);
-    });
 }
 
 LabSheetView::~LabSheetView() = default;

@@ -331,4 +331,19 @@ void addNumberHint(QWidget* window)
     hint->show();
 }
 
+QPushButton* paneButton(QWidget* window, const QString& objectName, const QString& text,
+                        const QString& accessibleName, const QString& toolTip,
+                        std::function<void(bool)> toggled)
+{
+    auto* button = new QPushButton(text, window);
+    button->setObjectName(objectName);
+    button->setAccessibleName(accessibleName);
+    button->setToolTip(toolTip);
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::toggled, button, std::move(toggled));
+    button->show();
+    return button;
+}
+
 } // namespace platform::qt

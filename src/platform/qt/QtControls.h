@@ -17,6 +17,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace platform::qt {
 
@@ -172,5 +173,11 @@ void styleFields(QWidget* window);
 // point, whatever the language of the interface and the desktop's own
 // decimal separator.
 void addNumberHint(QWidget* window);
+
+// A checkable button that shows or hides a pane of the window when toggled;
+// Return in a field presses the window's own button, never this one.
+QPushButton* paneButton(QWidget* window, const QString& objectName, const QString& text,
+                        const QString& accessibleName, const QString& toolTip,
+                        std::function<void(bool)> toggled);
 
 } // namespace platform::qt

@@ -1,6 +1,7 @@
 #include "WorkingPane.h"
 
 #include "FirstShow.h"
+#include "QtControls.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -17,20 +18,14 @@ WorkingPane::WorkingPane(QWidget* window)
 
 void WorkingPane::buildButton(QWidget* window)
 {
-    button = new QPushButton(window);
-    button->setObjectName(QStringLiteral("showWorking"));
-    button->setText(QCoreApplication::translate("WorkingPane", "Wor&king"));
-    button->setAccessibleName(QCoreApplication::translate("WorkingPane", "Show working"));
-    button->setToolTip(QCoreApplication::translate(
-        "WorkingPane", "Show or hide how the last result was worked out"));
-    button->setCheckable(true);
-    // Return in a field presses the window's own button, never this one.
-    button->setAutoDefault(false);
+    button = paneButton(window, QStringLiteral("showWorking"),
+                        QCoreApplication::translate("WorkingPane", "Wor&king"),
+                        QCoreApplication::translate("WorkingPane", "Show working"),
+                        QCoreApplication::translate(
+                            "WorkingPane", "Show or hide how the last result was worked out"),
+                        [this](bool checked) { setShown(checked); });
     window->layout()->addWidget(button);
     window->layout()->setAlignment(button, Qt::AlignLeft);
-    QObject::connect(button, &QPushButton::toggled, button,
-                     [this](bool checked) { setShown(checked); });
-    button->show();
 }
 
 void WorkingPane::show(const std::vector<Text>& lines)
