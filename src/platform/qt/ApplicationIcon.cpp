@@ -59,15 +59,16 @@ private:
     static const IconPixels& closest(const QSize& size)
     {
         const int wanted = std::max(size.width(), size.height());
-        const IconPixels* best = &iconPixels[0];
+        const IconPixels* largest = &iconPixels[0];
+        const IconPixels* fitting = nullptr;
         for (int i = 0; i < iconPixelsCount; ++i) {
             const IconPixels& entry = iconPixels[i];
-            const bool bigEnough = entry.size >= wanted;
-            if ((bigEnough && (best->size < wanted || entry.size < best->size))
-                || (!bigEnough && best->size < wanted && entry.size > best->size))
-                best = &entry;
+            if (entry.size > largest->size)
+                largest = &entry;
+            if (entry.size >= wanted && (fitting == nullptr || entry.size < fitting->size))
+                fitting = &entry;
         }
-        return *best;
+        return fitting != nullptr ? *fitting : *largest;
     }
 };
 
