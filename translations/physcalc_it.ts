@@ -988,7 +988,7 @@
     </message>
     <message>
         <source>Choose a tool. Each window keeps what you typed until you quit.</source>
-        <translation>Scegli uno strumento. Ogni finestra conserva ciò che hai scritto fino all&apos;uscita dal programma.</translation>
+        <translation>Scegli uno strumento: ogni finestra tiene i dati finché non esci.</translation>
     </message>
     <message>
         <source>&amp;Inclined plane</source>
@@ -996,7 +996,7 @@
     </message>
     <message>
         <source>Weight along and across a ramp, and its angle</source>
-        <translation>Componenti parallela e perpendicolare della forza peso, e angolo del piano</translation>
+        <translation>Peso parallelo e perpendicolare, e angolo</translation>
     </message>
     <message>
         <source>Inclined plane</source>
@@ -1008,7 +1008,7 @@
     </message>
     <message>
         <source>Mean, absolute, relative and percentage errors</source>
-        <translation>Media, errore assoluto, relativo e percentuale</translation>
+        <translation>Media, errore assoluto, relativo e in %</translation>
     </message>
     <message>
         <source>Measurement errors</source>
@@ -1032,7 +1032,7 @@
     </message>
     <message>
         <source>Moment of a force, and of a couple</source>
-        <translation>Momento di una forza e di una coppia di forze</translation>
+        <translation>Momento di una forza e di una coppia</translation>
     </message>
     <message>
         <source>Torque</source>
@@ -1044,7 +1044,7 @@
     </message>
     <message>
         <source>Resultant of up to ten plane vectors</source>
-        <translation>Risultante di un massimo di dieci vettori nel piano</translation>
+        <translation>Risultante di al massimo dieci vettori</translation>
     </message>
     <message>
         <source>Vector sum</source>
@@ -1056,7 +1056,7 @@
     </message>
     <message>
         <source>p&#xa0;=&#xa0;F&#xa0;/&#xa0;A, and p&#xa0;=&#xa0;ρ&#xa0;·&#xa0;g&#xa0;·&#xa0;h at a depth</source>
-        <translation>p&#xa0;=&#xa0;F&#xa0;/&#xa0;A, e la pressione idrostatica p&#xa0;=&#xa0;ρ&#xa0;·&#xa0;g&#xa0;·&#xa0;h</translation>
+        <translation>p&#xa0;=&#xa0;F&#xa0;/&#xa0;A, e p&#xa0;=&#xa0;ρ&#xa0;·&#xa0;g&#xa0;·&#xa0;h in profondità</translation>
     </message>
     <message>
         <source>Fluid pressure</source>

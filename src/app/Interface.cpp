@@ -100,6 +100,7 @@ struct Interface::Windows
 Interface::Interface(Start start)
     : launcherForm((installTranslations(), std::make_unique<Launcher>()))
 {
+    installQtTranslationAfter(&launcherForm->window);
     connectLauncher();
     launcherForm->window.installEventFilter(new CloseGuard(&launcherForm->window, [this] {
         if (quitting || !hasUnsavedWork())

@@ -1,10 +1,12 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 
 #include <utility>
 
@@ -19,6 +21,20 @@ void install(const QString& name, const QString& folder)
         delete translator;
 }
 
+// The folder of PhysCalc's compiled translation for the language, or an empty
+// text: beside the program in the build tree, in the data folder once
+// installed. Loaded from a file, a translator maps it and reads it in place.
+QString translationFolder(const QString& code)
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    for (const QString& folder :
+         {program, program + u"/../"_qs + QStringLiteral(PHYSCALC_TRANSLATIONS_DIR)}) {
+        if (QFile::exists(folder + u"/physcalc_"_qs + code + u".qm"_qs))
+            return folder;
+    }
+    return {};
+}
+
 } // namespace
 
 QString interfaceLanguage(const QStringList& preferred)
@@ -30,27 +46,69 @@ QString interfaceLanguage(const QStringList& preferred)
         if (language == QLocale::C)
             continue; // a name Qt does not know
         const QString code = QLocale::languageToCode(language);
-        if (QFile::exists(u":/i18n/physcalc_"_qs + code + u".qm"_qs))
+        if (!translationFolder(code).isEmpty())
             return code;
     }
     return {};
 }
+
+namespace {
+
+// The interface language chosen at start; empty for English.
+QString& chosenLanguage()
+{
+    static QString code;
+    return code;
+}
+
+// Qt's own texts (a field's context menu, a dialog's standard buttons) are
+// never in the launcher, so Qt's translation is installed as the first other
+// window is shown: an Italian start maps PhysCalc's translation alone.
+class QtTranslationOnFirstWindow final : public QObject
+{
+public:
+    explicit QtTranslationOnFirstWindow(const QWidget* first)
+        : QObject(QCoreApplication::instance())
+        , launcher(first)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show || !watched->isWidgetType() || watched == launcher
+            || !static_cast<QWidget*>(watched)->isWindow())
+            return false;
+        QCoreApplication::instance()->removeEventFilter(this);
+        deleteLater();
+        // Installing it tells every widget, this window's buttons included,
+        // to take up the new texts before it is painted.
+        install(u"qtbase_"_qs + chosenLanguage(),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return false;
+    }
+
+private:
+    const QWidget* launcher;
+};
+
+} // namespace
 
 void installTranslations()
 {
     static bool chosen = false;
     if (std::exchange(chosen, true))
         return;
-    const QString code = interfaceLanguage(QLocale::system().uiLanguages());
-    if (code.isEmpty())
-        return;
-    // Qt's own texts: the line edits' context menus, the standard buttons. A
-    // missing file leaves them English, nothing worse. It is installed first
-    // because the translator installed last is asked first: the program's
-    // own texts, most of those asked for, are then found without searching
-    // Qt's file.
-    install(u"qtbase_"_qs + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(u"physcalc_"_qs + code, u":/i18n"_qs);
+    chosenLanguage() = interfaceLanguage(QLocale::system().uiLanguages());
+    if (!chosenLanguage().isEmpty())
+        install(u"physcalc_"_qs + chosenLanguage(), translationFolder(chosenLanguage()));
+}
+
+void installQtTranslationAfter(const QWidget* launcher)
+{
+    static bool asked = false;
+    if (!chosenLanguage().isEmpty() && !std::exchange(asked, true))
+        new QtTranslationOnFirstWindow(launcher);
 }
 
 } // namespace app

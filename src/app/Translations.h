@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QWidget;
+
 namespace app {
 
 // The language code of the interface for languages in the order the person
@@ -12,10 +14,14 @@ namespace app {
 // code, or that PhysCalc has a translation for.
 QString interfaceLanguage(const QStringList& preferred);
 
-// Installs PhysCalc's translation and Qt's own (context menus, dialogs) for
-// the interface language of the system's preferred ones. Call after the
-// application object exists and before any window is built; later calls do
-// nothing.
+// Installs PhysCalc's translation for the interface language of the system's
+// preferred ones. Call after the application object exists and before any
+// window is built; later calls do nothing.
 void installTranslations();
+
+// Installs Qt's own translation (context menus, dialogs' standard buttons) for
+// that language as soon as a window other than the launcher is first shown;
+// later calls do nothing.
+void installQtTranslationAfter(const QWidget* launcher);
 
 } // namespace app

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
@@ -171,7 +172,17 @@ private:
 void ItalianTest::initTestCase()
 {
     {
-        const app::Interface first;
+        app::Interface first;
+        first.launcher().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first.launcher()));
+        translators = qApp->findChildren<QTranslator*>();
+        QCOMPARE(translators.size(), 1); // the launcher shows none of Qt's own texts
+        // Qt's own Italian, for context menus and standard buttons, comes with
+        // the first window after the launcher, in time for its buttons.
+        test::find<QAction>(&first.launcher(), "aboutAction")->trigger();
+        auto* about = test::find<QMessageBox>(&first.launcher(), "aboutBox");
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QCOMPARE(about->button(QMessageBox::Close)->text(), u"Chiudi"_qs);
     }
     translators = qApp->findChildren<QTranslator*>();
     for (QTranslator* translator : translators) {
@@ -179,7 +190,6 @@ void ItalianTest::initTestCase()
             ours = translator;
     }
     QVERIFY2(ours != nullptr, "the Italian locale chose no PhysCalc translation");
-    // Qt's own Italian, for context menus and standard buttons.
     QCOMPARE(translators.size(), 2);
 
     for (QTranslator* translator : translators)
