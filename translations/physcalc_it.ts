@@ -1394,6 +1394,14 @@
         <source>%1 is 0: dividing by zero gives an infinity (inf).</source>
         <translation>%1 è 0: dividendo per zero si ottiene infinito (inf).</translation>
     </message>
+    <message>
+        <source>%1 and %2 are both typed: the mass wins, and the weight used is m · g.</source>
+        <translation>%1 e %2 sono entrambi scritti: vale la massa, e il peso usato è m · g.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” is no number and was left out; the weight typed was used.</source>
+        <translation>%1: “%2” non è un numero ed è stato tralasciato; è stato usato il peso scritto.</translation>
+    </message>
 </context>
 <context>
     <name>NumberHint</name>

@@ -4,6 +4,7 @@
 #include "Working.h"
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -191,7 +192,7 @@ void PianoController::drawSides(float W, float h, float l, float angle, float pe
 
 // The same values that went into the fields: the weight as used, and each
 // component to the field's two decimals.
-void PianoController::publishSlope(const std::string& massText, float W, float alpha,
+void PianoController::publishSlope(std::optional<float> mass, float W, float alpha,
                                    float perpendicular, float parallel)
 {
     using platform::shortest;
@@ -202,8 +203,8 @@ void PianoController::publishSlope(const std::string& massText, float W, float a
         {},
         {{"W\u22a5", shown(perpendicular)}, {"W\u2225", shown(parallel)}}};
     std::vector<Text> lines;
-    if (massText.find_first_not_of(" \t") != std::string::npos) {
-        const std::string m = shortest(platform::readFloat(massText));
+    if (mass) {
+        const std::string m = shortest(*mass);
         computation.inputs.push_back({"m", m});
         computation.results.insert(computation.results.begin(), {"W", shown(W)});
         lines.push_back({PHYSCALC_TRANSLATE_NOOP(
@@ -226,14 +227,38 @@ void PianoController::publishSlope(const std::string& massText, float W, float a
 
 void PianoController::analyzeSlope(platform::Sender)
 {
-    float W = slopeWeight->floatValue();
-    const std::string massText = slopeMass->stringValue();
-    if (massText.find_first_not_of(" \t") != std::string::npos) {
-        const float m = platform::readFloat(massText);
-        const double mg = double{m} * g;
+    press.begin("W⊥, W∥");
+    // A mass wins over a typed weight only when it holds a number: a stray
+    // "abc" in it would otherwise make every result 0 without a word.
+    const auto typed = [](const platform::Field& field) {
+        return field.stringValue().find_first_not_of(" \t") != std::string::npos;
+    };
+    const bool massIsNumber = platform::lengthOfNumber(slopeMass->stringValue()) > 0;
+    const bool byMass = typed(*slopeMass) && (massIsNumber || !typed(*slopeWeight));
+    float W = 0.0f;
+    std::optional<float> m;
+    if (byMass) {
+        m = press.read(*slopeMass, "kg");
+        const double mg = double{*m} * g;
         W = static_cast<float>(mg);
+        slopeWeight->setMark(std::nullopt);
+        if (typed(*slopeWeight)) {
+            press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "%1 and %2 are both typed: the mass "
+                                                           "wins, and the weight used is m · g."),
+                          {slopeWeight->label(), slopeMass->label()}});
+        }
+    } else {
+        W = press.read(*slopeWeight, "N");
+        if (typed(*slopeMass)) {
+            const platform::Text ignored{
+                PHYSCALC_TRANSLATE_NOOP("Notes", "%1: “%2” is no number and was left out; "
+                                                 "the weight typed was used."),
+                {slopeMass->label(), slopeMass->stringValue()}};
+            slopeMass->setMark(ignored);
+            press.add(ignored);
+        }
     }
-    const float alpha = slopeAngle->floatValue();
+    const float alpha = press.read(*slopeAngle, "°");
     const double radians = platform::degreesToRadians(alpha);
     const double c = std::cos(radians);
     const double s = std::sin(radians);
@@ -242,10 +267,11 @@ void PianoController::analyzeSlope(platform::Sender)
     const double parallelInDouble = double{W} * s;
     const float parallel = static_cast<float>(parallelInDouble);
 
-    platform::display(*slopeW, "%0.2f", W);
-    platform::display(*slopeOrto, "%0.2f", perpendicular);
-    platform::display(*slopePara, "%0.2f", parallel);
-    publishSlope(massText, W, alpha, perpendicular, parallel);
+    press.display(*slopeW, "%0.2f", W);
+    press.display(*slopeOrto, "%0.2f", perpendicular);
+    press.display(*slopePara, "%0.2f", parallel);
+    press.finish(notes);
+    publishSlope(m, W, alpha, perpendicular, parallel);
 
     if (rampDrawing == nullptr)
         return;

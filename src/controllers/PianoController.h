@@ -8,6 +8,7 @@
 #include "Notes.h"
 #include "Text.h"
 
+#include <optional>
 #include <string>
 
 class PianoController
@@ -45,7 +46,8 @@ public:
     platform::TextPane* notes = nullptr;
 
 private:
-    void publishSlope(const std::string& massText, float W, float alpha, float perpendicular,
+    // mass is the one the weight was worked out from, if any.
+    void publishSlope(std::optional<float> mass, float W, float alpha, float perpendicular,
                       float parallel);
     void drawSides(float W, float h, float l, float angle, float perpendicular, float parallel);
     platform::Notes press;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -26,6 +27,7 @@ struct SlopeCase
     const char* name;
     std::array<const char*, 6> texts; // typed in slopeWeight, slopeMass, slopeAngle; then shown
     Picture picture;
+    std::string marked = {}; // the fields typed in that carry a reading note
 };
 
 using AnalyzeSlope = testing::TestWithParam<SlopeCase>;
@@ -47,6 +49,11 @@ TEST_P(AnalyzeSlope, resolves_the_weight_or_the_weight_of_the_mass_at_the_angle)
     c.analyzeSlope(nullptr);
     for (std::size_t i = 3; i < 6; ++i)
         EXPECT_EQ(f.at(names[i]).text, GetParam().texts[i]) << names[i];
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(f.at(names[i]).mark.has_value(),
+                  GetParam().marked.find(names[i]) != std::string::npos)
+            << names[i];
+    }
     expectPicture(drawing, GetParam().picture);
 }
 
@@ -57,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Textbook, AnalyzeSlope, testing::Values(
     SlopeCase{"mass_wins_over_weight",  {"50", "10", "30", "98.10", "84.96", "49.05"}, Picture::Drawn},
     SlopeCase{"blank_mass_is_no_mass",  {"50", "  ", "60", "50.00", "25.00", "43.30"}, Picture::Drawn},
     SlopeCase{"upright_ramp",           {"50", "",   "90", "50.00", "0.00",  "50.00"}, Picture::Refused},
-    SlopeCase{"empty_fields_read_zero", {"",   "",   "",   "0.00",  "0.00",  "0.00"},  Picture::Refused}),
+    SlopeCase{"empty_fields_read_zero", {"",   "",   "",   "0.00",  "0.00",  "0.00"},  Picture::Refused, "slopeWeight slopeAngle"},
+    SlopeCase{"no_number_in_the_mass",  {"50", "abc", "30°", "50.00", "43.30", "25.00"}, Picture::Drawn, "slopeMass"},
+    SlopeCase{"nothing_but_a_bad_mass", {"",   "abc", "30", "0.00",  "0.00",  "0.00"},  Picture::Drawn, "slopeMass"},
+    SlopeCase{"angle_with_a_comma",     {"50", "",   "30,5", "50.00", "43.30", "25.00"}, Picture::Drawn, "slopeAngle"}),
     test::RowName{});
 // clang-format on
 
