@@ -11,7 +11,8 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-TIMEOUT = 20.0
+# Generous: a loaded machine may take long to bring the bus and the windows up.
+TIMEOUT = 40.0
 
 
 def wait_for(what, find):
