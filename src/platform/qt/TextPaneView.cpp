@@ -28,9 +28,11 @@ void TextPaneView::show(const std::vector<Text>& lines)
         edit->setReadOnly(true);
         edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         edit->setTabChangesFocus(true);
-        // Five lines even at the window's smallest; a longer text scrolls.
+        // Five lines even at the window's smallest, as wide as a drawing
+        // beside the fields; a longer text scrolls.
         const int margins = 2 * (edit->frameWidth() + qRound(edit->document()->documentMargin()));
-        edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 5 + margins);
+        const int line = edit->fontMetrics().lineSpacing();
+        edit->setMinimumSize(line * 15, line * 5 + margins);
         if (host->layout() == nullptr)
             new QVBoxLayout(host);
         host->layout()->addWidget(edit);
