@@ -233,5 +233,21 @@ int main(int argc, char* argv[])
     where->setCurrentIndex(where->findText(QStringLiteral("-+")));
     press(newVector, "confirm");
     save(vectors, directory, "vector-note.png");
+
+    // Every tool at the smallest size it can be given, with its working, its
+    // notes and, for the errors, the lab sheet open: nothing may be cut.
+    for (const auto& [name, file] :
+         {std::pair{"pianoWin", "inclined-plane"}, std::pair{"errWin", "measurement-errors"},
+          std::pair{"attrWin", "friction"}, std::pair{"momWin", "torque"},
+          std::pair{"fluidWin", "fluid-pressure"}, std::pair{"vectWin", "vector-sum"}}) {
+        QWidget* window = topLevel(QString::fromLatin1(name));
+        window->show();
+        auto* working = child<QAbstractButton>(window, "showWorking");
+        if (!working->isChecked())
+            working->click();
+        QApplication::processEvents();
+        window->resize(window->minimumSizeHint());
+        save(window, directory, (std::string(file) + "-smallest.png").c_str());
+    }
     return 0;
 }

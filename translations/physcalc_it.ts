@@ -927,9 +927,9 @@
     </message>
     <message>
         <source>These figures are worked out in double precision from each value as typed
-(2.03 counts as 2.03), apart from the running mean above.</source>
+(2.03 counts as 2.03), apart from the running mean on the left.</source>
         <translation>Questi risultati sono calcolati in doppia precisione da ogni valore così come è scritto
-(2.03 vale 2.03), tranne la media corrente qui sopra.</translation>
+(2.03 vale 2.03), tranne la media corrente a sinistra.</translation>
     </message>
     <message>
         <source>Values</source>

@@ -83,15 +83,17 @@ struct Interface::Windows
     // is destroyed after them.
     FormWindow<Ui::CountPanel, SheetDialog>* countPanel = nullptr;
     FormWindow<Ui::NewVectorSheet, SheetDialog>* newVectorSheet = nullptr;
-    // Each tool's working, below its fields; the errors window's lab sheet;
-    // the results log, built when it is first opened.
-    WorkingPane pianoWorking{&piano};
-    WorkingPane errorsWorking{&errors};
-    WorkingPane frictionWorking{&friction};
-    WorkingPane torqueWorking{&torque};
-    WorkingPane vectorsWorking{&vectors};
-    WorkingPane fluidWorking{&fluid};
-    LabSheetView labSheet{&errors, errors.ui.meanLayout, 3, errors.ui.erase};
+    // Each tool's working, at the foot of the column beside its fields; the
+    // errors window's lab sheet, at the top of that column; the results log,
+    // built when it is first opened.
+    WorkingPane pianoWorking{&piano, piano.ui.workingHost};
+    WorkingPane errorsWorking{&errors, errors.ui.workingHost};
+    WorkingPane frictionWorking{&friction, friction.ui.workingHost};
+    WorkingPane torqueWorking{&torque, torque.ui.workingHost};
+    WorkingPane vectorsWorking{&vectors, vectors.ui.workingHost};
+    WorkingPane fluidWorking{&fluid, fluid.ui.workingHost};
+    LabSheetView labSheet{&errors, errors.ui.meanLayout, 3, errors.ui.erase,
+                          errors.ui.pictureColumn};
     std::unique_ptr<ResultsLogWindow> log;
 };
 
@@ -436,7 +438,7 @@ void Interface::connectPiano()
                     {ui.dorto, ui.dpara, ui.dh, ui.db, ui.dl, ui.dangolo, ui.labOrto, ui.labPara},
                     {ui.analyze});
     buildOnFirstShow<Ui::PianoSlopePart>(
-        &windows->piano, [this, &c](const Ui::PianoSlopePart& part) {
+        ui.fieldsColumn, [this, &c](const Ui::PianoSlopePart& part) {
             c.slopeWeight = outlets.field(part.slopeWeight);
             c.slopeMass = outlets.field(part.slopeMass);
             c.slopeAngle = outlets.field(part.slopeAngle);
@@ -513,7 +515,9 @@ void Interface::connectAttrito()
     connectAction(ui.getKas, c, &AttritoController::getKas);
     connectAction(ui.getKd, c, &AttritoController::getKd);
     buildOnFirstShow<Ui::AttritoMassPart>(
-        &windows->friction, [this, &c](const Ui::AttritoMassPart& part) {
+        ui.fieldsColumn, [this, &c, &ui](const Ui::AttritoMassPart& part) {
+            // The mass goes below the fields, its drawing beside them.
+            moveToColumn(part.blockGroup, ui.pictureColumn, 0);
             c.mass = outlets.field(part.mass);
             c.blockDrawing = part.blockDrawing;
             connectAction(part.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
@@ -537,9 +541,12 @@ void Interface::connectMomento()
     c.rx2 = outlets.field(ui.rx2);
     connectAction(ui.getSimple, c, &MomentoController::getSimple);
     connectAction(ui.getDouble, c, &MomentoController::getDouble);
-    buildOnFirstShow<Ui::MomentoLeverPart>(
-        &windows->torque,
-        [&c](const Ui::MomentoLeverPart& part) { c.leverDrawing = part.leverDrawing; });
+    buildOnFirstShow<Ui::MomentoLeverPart>(ui.pictureColumn,
+                                           [&c, &ui](const Ui::MomentoLeverPart& part) {
+                                               // Above the notes and working, not below them.
+                                               moveToColumn(part.leverGroup, ui.pictureColumn, 0);
+                                               c.leverDrawing = part.leverDrawing;
+                                           });
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
@@ -627,7 +634,9 @@ void Interface::connectFluid()
     connectAction(ui.getH, c, &FluidController::getH);
     connectAction(ui.getPress2, c, &FluidController::getPress2);
     buildOnFirstShow<Ui::FluidUnitsPart>(
-        &windows->fluid, [this, &c](const Ui::FluidUnitsPart& part) {
+        ui.fieldsColumn, [this, &c, &ui](const Ui::FluidUnitsPart& part) {
+            // The units go below the fields, the drawing beside them.
+            moveToColumn(part.columnGroup, ui.pictureColumn, 0);
             // Wide enough for the three units at four figures.
             for (QLineEdit* units : {part.press1Units, part.press2Gauge, part.press2Absolute})
                 units->setMinimumWidth(units->fontMetrics().horizontalAdvance(QStringLiteral(

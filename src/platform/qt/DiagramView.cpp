@@ -107,10 +107,12 @@ QSize DiagramView::sizeHint() const
     return {line * 18, line * 16};
 }
 
+// Wide enough for the caption of the resultant, and for the notes and
+// working below it to be read without scrolling sideways.
 QSize DiagramView::minimumSizeHint() const
 {
     const int line = fontMetrics().height();
-    return {line * 12, line * 11};
+    return {line * 18, line * 11};
 }
 
 void DiagramView::paintEvent(QPaintEvent*)

@@ -113,16 +113,21 @@ void DrawingView::describe()
     QAccessible::updateAccessibility(&event);
 }
 
+// Well above the minimum: a layout short of room takes it from the notes and
+// working as much as from the drawing, and gives it back to all alike.
 QSize DrawingView::sizeHint() const
 {
     const int line = fontMetrics().height();
-    return {line * 18, line * 13};
+    return {line * 20, line * 16};
 }
 
+// Small enough for a laptop's screen beside the fields, large enough that
+// the labels of the forces and a caption of three lines keep clear of the
+// picture.
 QSize DrawingView::minimumSizeHint() const
 {
     const int line = fontMetrics().height();
-    return {line * 12, line * 9};
+    return {line * 15, line * 12};
 }
 
 void DrawingView::paintEvent(QPaintEvent*)

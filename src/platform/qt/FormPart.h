@@ -13,24 +13,35 @@
 
 namespace platform::qt {
 
-// Builds the form as a widget at the end of the window's box layout (before a
-// closing stretch, if the layout ends with one) and gives it to the function,
-// which wires it. The part's inputs come after the window's in the Tab order,
-// and its fields are styled as the window's are.
+// Builds the form as a widget at the end of one of the window's columns
+// (before a closing stretch, if the column ends with one) and gives it to the
+// function, which wires it and may move a group of it elsewhere. The part's
+// inputs take their place in the Tab order where it stands, and its fields
+// are styled as the window's are.
 template <class Form>
-void buildOnFirstShow(QWidget* window, std::function<void(const Form&)> wire)
+void buildOnFirstShow(QBoxLayout* column, std::function<void(const Form&)> wire)
 {
-    onFirstShow(window, [window, wire = std::move(wire)] {
+    QWidget* window = column->parentWidget();
+    onFirstShow(window, [column, wire = std::move(wire)] {
         auto* part = new FormWindow<Form>;
-        auto* layout = static_cast<QBoxLayout*>(window->layout());
-        const int count = layout->count();
+        const int count = column->count();
         const bool endsWithStretch =
-            count > 0 && layout->itemAt(count - 1)->spacerItem() != nullptr;
-        layout->insertWidget(endsWithStretch ? count - 1 : count, part);
+            count > 0 && column->itemAt(count - 1)->spacerItem() != nullptr;
+        column->insertWidget(endsWithStretch ? count - 1 : count, part);
         styleFields(part);
         part->show();
         wire(part->ui);
+        placeInTabOrder(part);
     });
+}
+
+// Moves a group of a part to another column of its window, at the given
+// place, and shows it there now rather than when the event loop next turns,
+// so the window is sized with it.
+inline void moveToColumn(QWidget* group, QBoxLayout* column, int index)
+{
+    column->insertWidget(index, group);
+    group->show();
 }
 
 } // namespace platform::qt

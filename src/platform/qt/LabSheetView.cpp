@@ -6,6 +6,7 @@
 #include "ui_LabSheet.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -22,11 +23,12 @@ QString toQString(const std::string& text)
 } // namespace
 
 LabSheetView::LabSheetView(QWidget* parentWindow, QGridLayout* gridLayout, int gridRow,
-                           QWidget* previousInTabOrder)
+                           QWidget* previousInTabOrder, QBoxLayout* column)
     : QObject(parentWindow)
     , window(parentWindow)
     , layout(gridLayout)
     , row(gridRow)
+    , sheetColumn(column)
 {
     onFirstShow(parentWindow, [this, previousInTabOrder] { buildButton(previousInTabOrder); });
 }
@@ -60,10 +62,11 @@ Ui::LabSheet& LabSheetView::built()
     widget = new QWidget(window);
     ui->setupUi(widget);
     styleFields(widget);
-    layout->addWidget(widget, row + 1, 0, 1, layout->columnCount());
-    // In the tab order right after the button that shows it.
-    if (button != nullptr)
-        QWidget::setTabOrder(button, ui->unit);
+    // Wide enough for a result with its unit, such as (2.00 ± 0.03) mm.
+    ui->result->setMinimumWidth(
+        ui->result->fontMetrics().horizontalAdvance(QStringLiteral("(00.000 ± 0.000) mm"))
+        + ui->result->minimumSizeHint().width());
+    sheetColumn->insertWidget(0, widget);
     QWidget* previous = ui->unit;
     for (QWidget* next : std::initializer_list<QWidget*>{
              ui->resolution, ui->count, ui->values, ui->minimum, ui->maximum, ui->mean,
@@ -72,6 +75,7 @@ Ui::LabSheet& LabSheetView::built()
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
+    placeInTabOrder(widget);
     widget->setVisible(button != nullptr && button->isChecked());
     connect(ui->removeLast, &QPushButton::clicked, this, &LabSheetView::removeLastClicked);
     connect(ui->copySheet, &QPushButton::clicked, this, &LabSheetView::copyClicked);

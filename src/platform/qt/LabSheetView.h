@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class QBoxLayout;
 class QGridLayout;
 
 namespace Ui {
@@ -28,8 +29,10 @@ class LabSheetView final
 public:
     // The button goes into the layout at the given row, in the last column,
     // when the window is first shown, after the given widget in the tab
-    // order; the sheet, across the row below, when it is first needed.
-    LabSheetView(QWidget* window, QGridLayout* layout, int row, QWidget* previousInTabOrder);
+    // order; the sheet, at the top of the given column, when it is first
+    // needed.
+    LabSheetView(QWidget* window, QGridLayout* layout, int row, QWidget* previousInTabOrder,
+                 QBoxLayout* sheetColumn);
     ~LabSheetView() override;
 
     void appendValue(const std::string& value) override;
@@ -58,6 +61,7 @@ private:
     QPointer<QWidget> window;
     QGridLayout* layout;
     int row;
+    QBoxLayout* sheetColumn;
     QPointer<QPushButton> button;
     QPointer<QWidget> widget;
     std::unique_ptr<Ui::LabSheet> ui;

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QWindow>
 
@@ -51,9 +52,32 @@ void placeOver(QDialog* dialog, QWidget* window)
         dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 4 * titleBar;
     dialog->setMinimumWidth(std::max(dialog->minimumSizeHint().width(), titleWidth));
     dialog->adjustSize();
-    QRect frame = dialog->geometry();
-    frame.moveCenter(window->geometry().center());
+    // move() places the frame, title bar included.
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(window->frameGeometry().center());
     dialog->move(frame.topLeft());
+    keepOnScreen(dialog);
+}
+
+// The widgets that a layout and the layouts of its widgets hold, in the
+// order they were added: for the tool windows, the reading order.
+void collectLaidOut(const QLayout* layout, QList<QWidget*>& widgets)
+{
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (QWidget* widget = item->widget()) {
+            widgets.append(widget);
+            if (widget->layout() != nullptr)
+                collectLaidOut(widget->layout(), widgets);
+        } else if (const QLayout* inner = item->layout()) {
+            collectLaidOut(inner, widgets);
+        }
+    }
+}
+
+bool takesTab(const QWidget* widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) != 0;
 }
 
 } // namespace
@@ -142,6 +166,7 @@ void WidgetWindow::makeKeyAndOrderFront(Sender)
 {
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
+    keepOnScreen(window);
     window->raise();
     window->activateWindow();
 }
@@ -173,9 +198,13 @@ void SheetDialog::setFirstInput(QLineEdit* input)
     input->installEventFilter(this);
 }
 
+// Placed as it is shown, after what its first showing builds and before the
+// window system maps it.
 void SheetDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (parentWidget() != nullptr)
+        placeOver(this, parentWidget()->window());
     if (firstInput) {
         selectOnFocus = true;
         firstInput->setFocus(Qt::OtherFocusReason);
@@ -213,7 +242,9 @@ void QtApplication::beginSheet(Window& sheet, Window& docWindow)
     // the focus, as it counts as active.
     if (QGuiApplication::focusWindow() == dialog->windowHandle() && window->windowHandle())
         window->windowHandle()->requestActivate();
-    placeOver(dialog, window);
+    // A sheet dialog places itself as it is shown.
+    if (dynamic_cast<SheetDialog*>(dialog) == nullptr)
+        placeOver(dialog, window);
     dialog->open();
 }
 
@@ -329,6 +360,68 @@ void addNumberHint(QWidget* window)
     // Added to a window being shown, it would otherwise appear only after
     // the window was sized without it.
     hint->show();
+}
+
+void placeInTabOrder(QWidget* built)
+{
+    QWidget* window = built->window();
+    if (window->layout() == nullptr)
+        return;
+    const auto isPart = [built](const QWidget* widget) {
+        return widget == built || built->isAncestorOf(widget);
+    };
+    const auto isOther = [window, &isPart](const QWidget* widget) {
+        return widget->window() == window && !isPart(widget) && takesTab(widget);
+    };
+    QList<QWidget*> laidOut;
+    collectLaidOut(window->layout(), laidOut);
+    QWidget* next = nullptr;
+    for (qsizetype i = laidOut.indexOf(built) + 1; i > 0 && i < laidOut.size(); ++i) {
+        if (isOther(laidOut.at(i))) {
+            next = laidOut.at(i);
+            break;
+        }
+    }
+    QList<QWidget*> moved;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window;
+         widget = widget->nextInFocusChain()) {
+        if (isPart(widget) && takesTab(widget))
+            moved.append(widget);
+    }
+    // After the input before the next one, or after the last input of all.
+    QWidget* previous =
+        next != nullptr ? next->previousInFocusChain() : window->previousInFocusChain();
+    while (previous != window && !isOther(previous))
+        previous = previous->previousInFocusChain();
+    if (previous == window)
+        return;
+    for (QWidget* widget : moved) {
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void keepOnScreen(QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr)
+        screen = window->screen();
+    const QRect available = screen->availableGeometry();
+    const QSize decoration = frame.size() - window->size();
+    const QSize size = window->size()
+                           .boundedTo(available.size() - decoration)
+                           .expandedTo(window->minimumSizeHint())
+                           .expandedTo(window->minimumSize());
+    if (size != window->size())
+        window->resize(size);
+    QRect placed(frame.topLeft(), size + decoration);
+    placed.moveRight(std::min(placed.right(), available.right()));
+    placed.moveBottom(std::min(placed.bottom(), available.bottom()));
+    placed.moveLeft(std::max(placed.left(), available.left()));
+    placed.moveTop(std::max(placed.top(), available.top()));
+    if (placed.topLeft() != frame.topLeft())
+        window->move(placed.topLeft());
 }
 
 QPushButton* paneButton(QWidget* window, const QString& objectName, const QString& text,

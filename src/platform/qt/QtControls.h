@@ -174,6 +174,15 @@ void styleFields(QWidget* window);
 // decimal separator.
 void addNumberHint(QWidget* window);
 
+// Puts a widget built after its window, or the inputs inside it, in the Tab
+// order where it stands in the window's layouts: before the first input laid
+// out after it. Each column is read top to bottom, the left one first.
+void placeInTabOrder(QWidget* built);
+
+// Moves and, down to its minimum size, shrinks a window so that it lies
+// within the available area of the screen it is on.
+void keepOnScreen(QWidget* window);
+
 // A checkable button that shows or hides a pane of the window when toggled;
 // Return in a field presses the window's own button, never this one.
 QPushButton* paneButton(QWidget* window, const QString& objectName, const QString& text,

@@ -1,8 +1,11 @@
 #include "TextPaneView.h"
 
+#include "QtControls.h"
+
 #include <QAccessible>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace platform::qt {
@@ -25,9 +28,15 @@ void TextPaneView::show(const std::vector<Text>& lines)
         edit->setReadOnly(true);
         edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         edit->setTabChangesFocus(true);
+        // Five lines even at the window's smallest, as wide as a drawing
+        // beside the fields; a longer text scrolls.
+        const int margins = 2 * (edit->frameWidth() + qRound(edit->document()->documentMargin()));
+        const int line = edit->fontMetrics().lineSpacing();
+        edit->setMinimumSize(line * 15, line * 5 + margins);
         if (host->layout() == nullptr)
             new QVBoxLayout(host);
         host->layout()->addWidget(edit);
+        placeInTabOrder(edit);
     }
     QStringList texts;
     for (const Text& line : lines)

@@ -10,22 +10,23 @@
 
 namespace platform::qt {
 
-WorkingPane::WorkingPane(QWidget* window)
-    : pane(window, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
+WorkingPane::WorkingPane(QWidget* window, QWidget* host)
+    : pane(host, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
 {
-    onFirstShow(window, [this, window] { buildButton(window); });
+    onFirstShow(window, [this, host] { buildButton(host); });
 }
 
-void WorkingPane::buildButton(QWidget* window)
+void WorkingPane::buildButton(QWidget* host)
 {
-    button = paneButton(window, QStringLiteral("showWorking"),
+    button = paneButton(host, QStringLiteral("showWorking"),
                         QCoreApplication::translate("WorkingPane", "Wor&king"),
                         QCoreApplication::translate("WorkingPane", "Show working"),
                         QCoreApplication::translate(
                             "WorkingPane", "Show or hide how the last result was worked out"),
                         [this](bool checked) { setShown(checked); });
-    window->layout()->addWidget(button);
-    window->layout()->setAlignment(button, Qt::AlignLeft);
+    host->layout()->addWidget(button);
+    host->layout()->setAlignment(button, Qt::AlignLeft);
+    placeInTabOrder(button);
 }
 
 void WorkingPane::show(const std::vector<Text>& lines)

@@ -1,6 +1,7 @@
-// A tool window's working: a checkable button at the foot of the window that
-// shows or hides it, built when the window is first shown, and the pane
-// itself, built the first time the button shows it.
+// A tool window's working: a checkable button that shows or hides it, built
+// when the window is first shown, and the pane itself below the button, built
+// the first time the button shows it. Both go into a host the form leaves
+// empty.
 // While it is hidden, the window keeps only the last lines it was given.
 #pragma once
 
@@ -15,7 +16,7 @@ namespace platform::qt {
 class WorkingPane final : public TextPane
 {
 public:
-    explicit WorkingPane(QWidget* window);
+    WorkingPane(QWidget* window, QWidget* host);
 
     void show(const std::vector<Text>& lines) override;
 
@@ -25,7 +26,7 @@ public:
     QPlainTextEdit* view() const { return pane.view(); }
 
 private:
-    void buildButton(QWidget* window);
+    void buildButton(QWidget* host);
     void setShown(bool shown);
 
     QPointer<QPushButton> button;
