@@ -1406,8 +1406,8 @@
 <context>
     <name>NumberHint</name>
     <message>
-        <source>Numbers are typed with a point, as in 2.5.</source>
-        <translation>I numeri si scrivono con il punto, come in 2.5 (non 2,5).</translation>
+        <source>Numbers take a point or a comma, as in 2.5 or 2,5.</source>
+        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5.</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1708,14 @@
     <message>
         <source>%1: “%2” was read as %3; “%4” after the number was ignored.</source>
         <translation>%1: “%2” è stato letto come %3; “%4” dopo il numero è stato ignorato.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” was read as %3, the comma as a decimal point; for %4, type %4 without it.</source>
+        <translation>%1: “%2” è stato letto come %3, con la virgola decimale; per %4 scrivi %4, senza virgola.</translation>
+    </message>
+    <message>
+        <source>%1: “%2” was read as %3.</source>
+        <translation>%1: “%2” è stato letto come %3.</translation>
     </message>
 </context>
 <context>

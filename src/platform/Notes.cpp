@@ -18,12 +18,14 @@ float Notes::read(const Field& field, std::string_view unit)
 {
     const std::string text = field.stringValue();
     const float value = readFloat(text);
-    const std::optional<Text> note = readingNote(text, field.label(), unit);
+    const std::optional<Reading> reading = readingNote(text, field.label(), unit);
     // Const for the controllers, which only read these fields; the mark is
-    // the platform's, not a change of the field's value.
-    const_cast<Field&>(field).setMark(note);
-    if (note)
-        noted.push_back(*note);
+    // the platform's, not a change of the field's value. A reading that is
+    // what the person meant is noted, not marked.
+    const_cast<Field&>(field).setMark(reading && reading->warning ? std::optional(reading->note)
+                                                                  : std::nullopt);
+    if (reading)
+        noted.push_back(reading->note);
 
     const auto own = written.find(&field);
     if (own != written.end() && own->second.text == text && own->second.value != value

@@ -54,6 +54,54 @@ const char* startOfNumber(std::string_view text, bool& negative)
     return startsNumber ? first : nullptr;
 }
 
+// A number written with one comma as its decimal separator, "2,5" or
+// "-0,75": the digits before it, the comma, digits after it and an optional
+// exponent. The number with a point in its place and how many characters of
+// the text it takes; none when the text has no such number, or mixes points
+// and commas ("1.000,5", "1,000,000", "1,5.2"), which keep the reading up to
+// the first separator.
+struct CommaNumber
+{
+    std::string withPoint;
+    std::size_t length = 0;
+};
+
+std::optional<CommaNumber> commaNumber(std::string_view text)
+{
+    bool negative = false;
+    const char* const last = text.data() + text.size();
+    const char* first = startOfNumber(text, negative);
+    if (first == nullptr || !isDigit(*first))
+        return std::nullopt;
+    const char* comma = first;
+    while (comma != last && isDigit(*comma))
+        ++comma;
+    if (comma == last || *comma != ',' || comma + 1 == last || !isDigit(comma[1]))
+        return std::nullopt;
+    const char* end = comma + 1;
+    while (end != last && isDigit(*end))
+        ++end;
+    if (end != last && (*end == '.' || *end == ','))
+        return std::nullopt;
+    std::string withPoint(first, end);
+    withPoint[static_cast<std::size_t>(comma - first)] = '.';
+    // An exponent reads as it would after a point: "2,5e3" is 2500.
+    if (end != last && (*end == 'e' || *end == 'E')) {
+        const char* exponent = end + 1;
+        if (exponent != last && (*exponent == '+' || *exponent == '-'))
+            ++exponent;
+        if (exponent != last && isDigit(*exponent)) {
+            while (exponent != last && isDigit(*exponent))
+                ++exponent;
+            withPoint.append(end, exponent);
+            end = exponent;
+        }
+    }
+    if (negative)
+        withPoint.insert(0, 1, '-');
+    return CommaNumber{std::move(withPoint), static_cast<std::size_t>(end - text.data())};
+}
+
 // Whether a decimal numeral that float cannot hold is too large rather than
 // too small. Such a value is above 3.4e38 or below 1.4e-45, so the sign of its
 // decimal order of magnitude decides.
@@ -311,6 +359,8 @@ Approximation fourSignificant(double value)
 
 std::size_t lengthOfNumber(std::string_view text)
 {
+    if (const std::optional<CommaNumber> comma = commaNumber(text))
+        return comma->length;
     bool negative = false;
     const char* first = startOfNumber(text, negative);
     if (first == nullptr)
@@ -321,62 +371,85 @@ std::size_t lengthOfNumber(std::string_view text)
     return static_cast<std::size_t>(result.ptr - text.data());
 }
 
-std::optional<Text> readingNote(std::string_view text, std::string_view label,
-                                std::string_view unit)
+std::optional<Reading> readingNote(std::string_view text, std::string_view label,
+                                   std::string_view unit)
 {
+    const auto warning = [](Text note) { return Reading{std::move(note), true}; };
     const std::string name(label);
     const std::string typed(trimmed(text));
     if (typed.empty())
-        return Text{PHYSCALC_TRANSLATE_NOOP("Reading", "%1 is empty and was read as 0."), {name}};
+        return warning(
+            {PHYSCALC_TRANSLATE_NOOP("Reading", "%1 is empty and was read as 0."), {name}});
 
     const std::size_t used = lengthOfNumber(text);
     const std::string read = shortest(readFloat(text));
     const std::string readWithUnit = unit.empty() ? read : read + " " + std::string(unit);
     if (used == 0) {
         if (std::optional<std::string> meant = lettersAsDigits(typed)) {
-            return Text{PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” begins with a letter and "
-                                                           "was read as 0; for %3 type %3."),
-                        {name, typed, *meant}};
+            return warning({PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” begins with a letter and "
+                                                               "was read as 0; for %3 type %3."),
+                            {name, typed, *meant}});
         }
-        return Text{PHYSCALC_TRANSLATE_NOOP(
-                        "Reading", "%1: “%2” does not begin with a number and was read as 0."),
-                    {name, typed}};
+        return warning({PHYSCALC_TRANSLATE_NOOP(
+                            "Reading", "%1: “%2” does not begin with a number and was read as 0."),
+                        {name, typed}});
     }
 
     const std::string_view rest = text.substr(used);
     const std::string_view restTrimmed = trimmed(rest);
+    // A decimal comma is read as the person meant it; the note only says so,
+    // and names the other reading a comma before three digits may have had.
+    const std::optional<CommaNumber> comma = commaNumber(text);
+    const auto asMeant = [&]() -> std::optional<Reading> {
+        if (!comma)
+            return std::nullopt;
+        const std::string_view number = text.substr(0, used);
+        const std::size_t decimals = number.size() - number.find(',') - 1;
+        if (decimals == 3 && comma->withPoint.find_first_of("eE") == std::string::npos) {
+            std::string whole(trimmed(number));
+            whole.erase(whole.find(','), 1);
+            return Reading{
+                {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3, the comma as a "
+                                                    "decimal point; for %4, type %4 without it."),
+                 {name, typed, readWithUnit, whole}},
+                false};
+        }
+        return Reading{{PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3."),
+                        {name, typed, readWithUnit}},
+                       false};
+    };
     if (restTrimmed.empty())
-        return std::nullopt;
+        return asMeant();
     if (rest.front() == ',' && rest.size() > 1 && isDigit(rest[1])) {
         std::string meant(text.substr(0, used));
         meant += '.';
         meant += rest.substr(1);
         meant = std::string(trimmed(std::string_view(meant).substr(0, lengthOfNumber(meant))));
-        return Text{PHYSCALC_TRANSLATE_NOOP(
-                        "Reading", "%1: “%2” was read as %3; for %4 type %4, with a point."),
-                    {name, typed, read, meant}};
+        return warning({PHYSCALC_TRANSLATE_NOOP(
+                            "Reading", "%1: “%2” was read as %3; for %4 type %4, with a point."),
+                        {name, typed, read, meant}});
     }
     if (rest.front() == '.' || rest.front() == ',') {
-        return Text{PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; all from the "
-                                                       "second separator on was ignored."),
-                    {name, typed, read}};
+        return warning({PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; all from the "
+                                                           "second separator on was ignored."),
+                        {name, typed, read}});
     }
 
     const std::string typedUnit = canonicalUnit(restTrimmed);
     if (!unit.empty() && typedUnit == canonicalUnit(unit))
-        return std::nullopt;
+        return asMeant();
     if (const std::optional<Scaled> scaled = scaledUnit(typedUnit);
         scaled && scaled->base == canonicalUnit(unit)) {
         const double inFieldUnit = double{readFloat(text)} * scaled->factor;
-        return Text{
-            PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; for %4 %5 type %6."),
-            {name, typed, readWithUnit, read, typedUnit,
-             shortest(static_cast<float>(inFieldUnit))}};
+        return warning(
+            {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; for %4 %5 type %6."),
+             {name, typed, readWithUnit, read, typedUnit,
+              shortest(static_cast<float>(inFieldUnit))}});
     }
-    return Text{PHYSCALC_TRANSLATE_NOOP("Reading",
-                                        "%1: “%2” was read as %3; “%4” after the number was "
-                                        "ignored."),
-                {name, typed, readWithUnit, std::string(restTrimmed)}};
+    return warning(
+        {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; “%4” after the number was "
+                                            "ignored."),
+         {name, typed, readWithUnit, std::string(restTrimmed)}});
 }
 
 std::string significantFigures(double value, int figures)
@@ -409,6 +482,8 @@ int significantDigitsShown(std::string_view text)
 
 float readFloat(std::string_view text)
 {
+    if (const std::optional<CommaNumber> comma = commaNumber(text))
+        return readFloat(comma->withPoint);
     const char* const last = text.data() + text.size();
     bool negative = false;
     const char* first = startOfNumber(text, negative);

@@ -19,9 +19,11 @@ inline constexpr double pi = std::numbers::pi;
 
 // The decimal number at the start of the text, after leading white space: an
 // optional sign, digits with an optional "." and fraction, an optional
-// exponent. Anything after it is ignored. A text that does not begin with a
-// number reads 0. A value too large for float reads as an infinity, one too
-// small as zero.
+// exponent. One comma between digits is a decimal point too ("2,5", "1,42 s"),
+// unless a point or another comma follows its digits ("1.000,5", "1,000,000"):
+// then the number ends at the first separator. Anything after it is ignored.
+// A text that does not begin with a number reads 0. A value too large for
+// float reads as an infinity, one too small as zero.
 float readFloat(std::string_view text);
 
 // The integer at the start of the text by the same rules; "3.7" reads 3. A
@@ -33,14 +35,21 @@ int readInt(std::string_view text);
 // with one.
 std::size_t lengthOfNumber(std::string_view text);
 
-// Why what readFloat takes from the text is probably not what the person
-// meant, or nothing when it is: a comma or a second point inside the number,
-// a letter where a digit belongs, no number at all, an empty text, characters
-// after the number that were ignored, or a unit other than the field's own
-// (which the number is silently taken in). label names the field; unit is the
-// field's own unit ("m", "N", "kg/m³"...), empty for a pure number.
-std::optional<Text> readingNote(std::string_view text, std::string_view label,
-                                std::string_view unit);
+// How readFloat read a text, when a person should be told. A warning says
+// why what it took is probably not what the person meant: a comma or a second
+// point that ends the number, a letter where a digit belongs, no number at
+// all, an empty text, characters after the number that were ignored, or a
+// unit other than the field's own (which the number is silently taken in).
+// Otherwise it only says how a decimal comma was read. label names the field;
+// unit is the field's own unit ("m", "N", "kg/m³"...), empty for a pure
+// number.
+struct Reading
+{
+    Text note;
+    bool warning = true;
+};
+std::optional<Reading> readingNote(std::string_view text, std::string_view label,
+                                   std::string_view unit);
 
 // The value to the given significant figures as a person writes it: "0.3058",
 // "12.35", or "4.431 × 10⁻³" when fixed notation would need leading zeros or

@@ -110,13 +110,14 @@ private Q_SLOTS:
         // read otherwise than meant; each "|" part of "noted" is in the notes.
         QTest::addColumn<QStringList>("cells");
         // clang-format off
-        row("comma in a side", {"pianoWin", "weight=10 height=1,5 base=2 lenght=2,5 analyze", "labOrto=10.00 height!was_read_as_1", "Height: “1,5” was read as 1|Length: “2,5”"});
+        row("decimal commas in the sides", {"pianoWin", "weight=10 height=1,5 base=2 lenght=2,5 analyze", "labOrto=8.00 labPara=6.00", "Height: “1,5” was read as 1.5 m.|Length: “2,5” was read as 2.5 m."});
+        row("comma and point in a side", {"pianoWin", "weight=10 height=1,5.0 base=4 lenght=5 analyze", "labPara=2.00 height!was_read_as_1", "Height: “1,5.0” was read as 1"});
         row("letter o for a zero", {"pianoWin", "weight=o.3 height=3 base=4 lenght=5 analyze", "labOrto=0.00 weight!begins_with_a_letter", "Weight: “o.3”"});
         row("empty field", {"pianoWin", "weight=10 height=3 base= lenght=5 analyze", "labOrto=0.00 base!is_empty", "Base is empty"});
         row("height above length", {"pianoWin", "weight=10 height=6 base=4 lenght=5 analyze", "dangolo=nan", "no ramp has sin α"});
         row("length zero", {"pianoWin", "weight=10 height=3 base=4 lenght=0 analyze", "labOrto=inf", "Length is 0"});
         row("sides of no right triangle", {"pianoWin", "weight=10 height=3 base=3 lenght=5 analyze", "labOrto=6.00", "no right triangle: b² + h² = 18.00 but l² = 25.00"});
-        row("Italian decimal commas in the mean", {"errWin", "valToMedia=1,02 addToMedia valToMedia=0,99 addToMedia", "mediaLabel=", "“0,99” was read as 0"});
+        row("Italian decimal commas in the mean", {"errWin", "valToMedia=1,02 addToMedia valToMedia=0,99 addToMedia", "mediaLabel=", "“0,99” was read as 0.99"});
         row("next reading replaces the last", {"errWin", "valToMedia=2.01 addToMedia valToMedia+=1.98 addToMedia", "valToMedia=1.98", ""});
         row("mean of nothing", {"errWin", "getMedia", "mediaLabel=nan", "No value has been added"});
         row("tiny relative error", {"errWin", "setAbsForPerc=0.3 setMisuraForPerc=67.7 getRelPerc", "getRelLabel=0.00", "4.431 × 10⁻³"});

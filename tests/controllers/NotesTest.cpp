@@ -17,7 +17,7 @@ TEST(Notes, go_to_the_pane_mark_the_field_read_and_say_when_the_count_stops_grow
     controller.notes = &pane;
     runningMean::reset();
 
-    value.text = "1,02";
+    value.text = "1.02.5";
     controller.addToMedia(nullptr);
     ASSERT_TRUE(value.mark);
     EXPECT_EQ(pane.english(), platform::english(*value.mark) + "\nValues in the mean: 1.\n");

@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Textbook, AnalyzeSlope, testing::Values(
     SlopeCase{"empty_fields_read_zero", {"",   "",   "",   "0.00",  "0.00",  "0.00"},  Picture::Refused, "slopeWeight slopeAngle"},
     SlopeCase{"no_number_in_the_mass",  {"50", "abc", "30°", "50.00", "43.30", "25.00"}, Picture::Drawn, "slopeMass"},
     SlopeCase{"nothing_but_a_bad_mass", {"",   "abc", "30", "0.00",  "0.00",  "0.00"},  Picture::Drawn, "slopeMass"},
-    SlopeCase{"angle_with_a_comma",     {"50", "",   "30,5", "50.00", "43.30", "25.00"}, Picture::Drawn, "slopeAngle"}),
+    SlopeCase{"angle_with_a_comma",     {"50", "",   "30,5", "50.00", "43.08", "25.38"}, Picture::Drawn},
+    SlopeCase{"angle_in_centimetres",   {"50", "",   "30 cm", "50.00", "43.30", "25.00"}, Picture::Drawn, "slopeAngle"}),
     test::RowName{});
 // clang-format on
 

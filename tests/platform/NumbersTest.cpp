@@ -10,8 +10,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -53,7 +55,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadFloat, testing::Values(
     FloatCase{"-0", -0.0f},
     FloatCase{"- 5", 0.0f},
     FloatCase{".", 0.0f},
-    FloatCase{"2,5", 2.0f},
+    FloatCase{"2,5", 2.5f},
+    FloatCase{" -0,75 s", -0.75f},
+    FloatCase{"2,5e3", 2500.0f},
+    FloatCase{"1.000,5", 1.0f},
+    FloatCase{"1,000,000", 1.0f},
+    FloatCase{"1,5.2", 1.0f},
+    FloatCase{",5", 0.0f},
     // Only decimal numerals count: what the formatter prints for infinities
     // and NaNs is not read back as one.
     FloatCase{"inf", 0.0f},
@@ -179,6 +187,31 @@ TEST(FormatAgainstPrintf, random_values_match_printf_digit_for_digit)
     }
 }
 
+TEST(DecimalCommaAgainstStrtof, random_texts_read_as_strtof_reads_them_with_a_point)
+{
+    // strtof in the C locale, on the text with its comma made a point, is the
+    // reference; a tail of a unit or blanks changes nothing.
+    std::mt19937_64 random(20261209);
+    std::uniform_int_distribution<int> digits(1, 7), digit(0, 9), exponent(-12, 12), pick(0, 3);
+    const char* tails[] = {"", " s", "  ", "kg"};
+    const auto run = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += static_cast<char>('0' + digit(random));
+        return text;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = (pick(random) == 0 ? "-" : "") + run(digits(random)) + ",";
+        text += run(digits(random));
+        if (pick(random) == 0)
+            text += "e" + std::to_string(exponent(random));
+        text += tails[pick(random)];
+        std::string withPoint = text;
+        withPoint[withPoint.find(',')] = '.';
+        ASSERT_EQ(platform::readFloat(text), std::strtof(withPoint.c_str(), nullptr)) << text;
+    }
+}
+
 TEST(Locale, a_german_locale_changes_neither_reading_nor_formatting)
 {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
@@ -191,7 +224,7 @@ TEST(Locale, a_german_locale_changes_neither_reading_nor_formatting)
     EXPECT_EQ(platform::stringWithFormat("%0.2f", 8.0), "8.00");
     EXPECT_EQ(platform::stringWithFormat("%f", 2.5), "2.500000");
     EXPECT_EQ(platform::readFloat("2.5"), 2.5f);
-    EXPECT_EQ(platform::readFloat("2,5"), 2.0f);
+    EXPECT_EQ(platform::readFloat("2,5"), 2.5f);
     std::setlocale(LC_ALL, previous.c_str());
 }
 
