@@ -549,6 +549,18 @@
         <source>Drawing of the liquid at the depth</source>
         <translation>Disegno del liquido alla profondità h</translation>
     </message>
+    <message>
+        <source>Depth p, absolute (Pa):</source>
+        <translation>p idrostatica assoluta (Pa):</translation>
+    </message>
+    <message>
+        <source>The pressure with the air above added (101325 Pa), in pascals</source>
+        <translation>La pressione con l&apos;aria sovrastante (101325 Pa), in pascal</translation>
+    </message>
+    <message>
+        <source>Absolute pressure at the depth in pascals</source>
+        <translation>Pressione idrostatica assoluta in pascal</translation>
+    </message>
 </context>
 <context>
     <name>FluidWindow</name>
@@ -2006,6 +2018,18 @@
     <message>
         <source>Clear</source>
         <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>&amp;Direction θ (° from +x):</source>
+        <translation>&amp;Direzione θ (° da +x):</translation>
+    </message>
+    <message>
+        <source>Direction of the resultant, in degrees counter-clockwise from the +x axis</source>
+        <translation>Direzione della risultante, in gradi in senso antiorario dall&apos;asse +x</translation>
+    </message>
+    <message>
+        <source>Resultant direction</source>
+        <translation>Direzione della risultante</translation>
     </message>
 </context>
 <context>

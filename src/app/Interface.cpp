@@ -573,6 +573,7 @@ void Interface::connectVectors()
     c.result = outlets.field(window.result);
     c.rx = outlets.field(window.rx);
     c.ry = outlets.field(window.ry);
+    c.resultDirection = outlets.field(window.resultDirection);
     c.diagram = window.diagram;
     componentTable = std::make_unique<TextPaneView>(
         window.componentsHost, QStringLiteral("componentTable"),
@@ -645,6 +646,7 @@ void Interface::connectFluid()
             c.press1Units = outlets.field(part.press1Units);
             c.press2Gauge = outlets.field(part.press2Gauge);
             c.press2Absolute = outlets.field(part.press2Absolute);
+            c.press2AbsolutePascals = outlets.field(part.press2AbsolutePascals);
             c.densPreset = outlets.choice(part.densPreset);
             c.columnDrawing = part.columnDrawing;
             // Choosing a liquid fills the density, which stays editable.

@@ -252,6 +252,8 @@ void FluidController::showDepth(float rho, float h, float p)
     showUnits(press2Gauge, p);
     const double absolute = double{p} + atmosphere;
     showUnits(press2Absolute, absolute);
+    if (press2AbsolutePascals != nullptr)
+        press2AbsolutePascals->setStringValue(platform::stringWithFormat("%0.2f", absolute));
     if (columnDrawing != nullptr)
         drawColumn(*columnDrawing, rho, h, p);
 }

@@ -37,6 +37,8 @@ public:
     platform::Field* press1Units = nullptr;
     platform::Field* press2Gauge = nullptr;
     platform::Field* press2Absolute = nullptr;
+    // The absolute pressure at the depth in pascals, to the hundredth.
+    platform::Field* press2AbsolutePascals = nullptr;
     // Liquids whose titles begin with their density; choosing one fills dens.
     platform::ChoiceControl* densPreset = nullptr;
     platform::Drawing* columnDrawing = nullptr;

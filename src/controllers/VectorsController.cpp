@@ -181,6 +181,8 @@ void blankRun(VectorsController& tool)
     tool.rx->setStringValue("");
     tool.ry->setStringValue("");
     tool.result->setStringValue("");
+    if (tool.resultDirection != nullptr)
+        tool.resultDirection->setStringValue("");
     tool.diagram->erase();
     tool.diagram->setDescription(
         {PHYSCALC_TRANSLATE_NOOP("VectorsController", "No vectors entered."), {}});
@@ -462,6 +464,8 @@ void VectorsController::confirm(platform::Sender)
     platform::display(*rx, "%0.4f", resultant.x);
     platform::display(*ry, "%0.4f", resultant.y);
     platform::display(*result, "%0.4f", resultant.magnitude);
+    if (resultDirection != nullptr)
+        resultDirection->setStringValue(direction(resultant).value_or(""));
     drawResultant(*diagram, resultant);
     if (componentTable != nullptr)
         showComponents(*componentTable, &resultant);

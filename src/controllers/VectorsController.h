@@ -96,6 +96,9 @@ public:
     platform::Field* result = nullptr;
     platform::Field* rx = nullptr;
     platform::Field* ry = nullptr;
+    // The resultant's direction in degrees from +x, as the drawing's legend
+    // gives it; empty when it has none. May be left unset.
+    platform::Field* resultDirection = nullptr;
     // The run drawn to scale: each vector tip to tail as it is confirmed, then
     // the resultant. It shows the numbers of the fields and changes none.
     platform::Diagram* diagram = nullptr;

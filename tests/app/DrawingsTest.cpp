@@ -132,6 +132,8 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give_data()
         {"surface pressure units", fluid, "forza=100;area=4;getPress1", "press1Units", "0.02500 kPa = 2.500 × 10⁻⁴ bar = 2.467 × 10⁻⁴ atm", "", "", ""},
         {"diver gauge", fluid, diver, "press2Gauge", "100.6 kPa = 1.006 bar = 0.9924 atm", "columnDrawing", "", ""},
         {"diver absolute", fluid, diver, "press2Absolute", "201.9 kPa = 2.019 bar = 1.992 atm", "", "", ""},
+        {"diver absolute in pascals", fluid, diver, "press2AbsolutePascals", "201877.50", "", "", ""},
+        {"resultant direction", vectors, "vectors=6/0/x +,5/60/-+,2/45/+-", "resultDirection", "30.68", "", "", ""},
         {"liquid preset from the keyboard", fluid, "dens=998;v densPreset;v densPreset", "dens", "1025", "", "", ""},
         {"two vectors", vectors, "vectors=10/30/++,1/0/y -", "", "", "diagram", "", ""},
         {"ten vectors", vectors, "vectors=1/0/++,2/9/++,3/18/++,1/27/++,2/36/++,3/45/++,1/54/++,2/63/++,3/72/++,1/81/++", "", "", "diagram", "", ""},
