@@ -1394,6 +1394,10 @@
         <source>%1 is 0: dividing by zero gives an infinity (inf).</source>
         <translation>%1 è 0: dividendo per zero si ottiene infinito (inf).</translation>
     </message>
+    <message>
+        <source>%1 was read as %2, beyond what the calculator holds (about 3.4 × 10³⁸): the mean and the lab sheet&apos;s figures have no value while it is in the series.</source>
+        <translation>%1 è stato letto come %2, oltre il massimo che la calcolatrice può contenere (circa 3.4 × 10³⁸): la media e i dati della scheda di laboratorio non hanno valore finché resta nella serie.</translation>
+    </message>
 </context>
 <context>
     <name>NumberHint</name>
