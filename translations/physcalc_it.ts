@@ -1414,6 +1414,10 @@
         <source>%1: “%2” is no number and was left out; the weight typed was used.</source>
         <translation>%1: “%2” non è un numero ed è stato tralasciato; è stato usato il peso scritto.</translation>
     </message>
+    <message>
+        <source>%1 was read as %2, beyond what the calculator holds (about 3.4 × 10³⁸): the mean and the lab sheet&apos;s figures have no value while it is in the series.</source>
+        <translation>%1 è stato letto come %2, oltre il massimo che la calcolatrice può contenere (circa 3.4 × 10³⁸): la media e i dati della scheda di laboratorio non hanno valore finché resta nella serie.</translation>
+    </message>
 </context>
 <context>
     <name>NumberHint</name>

@@ -4,6 +4,8 @@
 #include "Series.h"
 #include "Working.h"
 
+#include <cmath>
+
 namespace {
 
 // The values added so far: their sum and how many they are. Both are floats,
@@ -62,6 +64,13 @@ void ErrorController::addToMedia(platform::Sender)
                                               "count cannot grow by 1 any more, so the value went "
                                               "into the sum only."),
              {countText()}});
+    }
+    if (!std::isfinite(v)) {
+        press.add({PHYSCALC_TRANSLATE_NOOP(
+                       "Notes", "%1 was read as %2, beyond what the calculator holds (about 3.4 "
+                                "× 10³⁸): the mean and the lab sheet's figures have no value "
+                                "while it is in the series."),
+                   {valToMedia->stringValue(), shortest(v)}});
     }
     press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
     press.finish(notes);

@@ -29,6 +29,8 @@ Scaled scaled(double value)
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     Scaled result;
     const std::size_t e = text.find('e');
+    if (e == std::string_view::npos) // "inf" or "nan": the callers keep those away
+        return result;
     for (const char c : text.substr(0, e)) {
         if (c == '-')
             result.negative = true;
@@ -76,12 +78,17 @@ std::string fixed(bool negative, std::string digits, int place)
         digits.insert(digits.size() - decimals, 1, '.');
     }
     const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    // A mean that rounds to nothing at the tens or hundreds is 0, not 000.
+    if (zero && place >= 0)
+        return "0";
     return (negative && !zero ? "-" : "") + digits;
 }
 
 // The value to three significant figures, as a student quotes a deviation.
 std::string threeSignificant(double value)
 {
+    if (!std::isfinite(value))
+        return platform::shortest(value);
     const Scaled parts = scaled(roundTo12(value));
     const int top = parts.exponent + 11;
     const int place = top - 2;

@@ -9,11 +9,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QTest>
@@ -81,6 +83,7 @@ struct Shown
 {
     QMap<QString, QString> texts;
     QStringList results;
+    QString sheetColumns; // the lab sheet's copy, as a spreadsheet pastes it
 };
 
 void type(QWidget* window, const char* field, const QString& text)
@@ -144,6 +147,16 @@ Shown showAndRun()
         shown.results.append(find<QLineEdit>(vectors, field)->text());
     shown.results.append(find<QPlainTextEdit>(vectors, "listOfVectors")->toPlainText());
     shown.results.append(find(vectors, "diagram")->accessibleDescription());
+
+    QWidget* errors = window("errWin");
+    find<QAbstractButton>(errors, "erase")->click();
+    for (const QString& value : {u"2.5"_qs, u"3"_qs}) {
+        type(errors, "valToMedia", value);
+        find<QAbstractButton>(errors, "addToMedia")->click();
+    }
+    find<QAbstractButton>(errors, "copySheet")->click();
+    shown.sheetColumns = QString::fromUtf8(
+        QApplication::clipboard()->mimeData()->data(u"text/tab-separated-values"_qs));
     return shown;
 }
 
@@ -159,6 +172,7 @@ private Q_SLOTS:
     void every_text_is_the_italian_translation_or_fixed();
     void results_keep_their_digits_and_point();
     void controls_keep_unique_names_and_mnemonics();
+    void lab_sheet_copies_decimal_commas_for_a_spreadsheet();
 
 private:
     QList<QTranslator*> translators;
@@ -299,6 +313,17 @@ void ItalianTest::controls_keep_unique_names_and_mnemonics()
 }
 
 } // namespace
+
+// An Italian spreadsheet reads 2.5 as a date or a text; each value and the
+// mean 2.75 reach it with a comma.
+void ItalianTest::lab_sheet_copies_decimal_commas_for_a_spreadsheet()
+{
+    for (const auto& [columns, point] :
+         {std::pair{english.sheetColumns, u'.'}, std::pair{italian.sheetColumns, u','}}) {
+        for (QString number : {u"\n2.5\n"_qs, u"\t2.75\n"_qs})
+            QVERIFY2(columns.contains(number.replace(u'.', point)), qPrintable(columns));
+    }
+}
 
 QTEST_MAIN(ItalianTest)
 #include "ItalianTest.moc"

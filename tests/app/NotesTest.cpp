@@ -79,6 +79,14 @@ void answer(const char* question, QMessageBox::StandardButton reply)
     box->button(reply)->click();
 }
 
+// Return at a question gives its default answer.
+void returnAt(const char* question)
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box != nullptr && box->objectName() == QLatin1String(question));
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
 class NotesTest : public QObject
 {
     Q_OBJECT
@@ -217,20 +225,22 @@ private Q_SLOTS:
         enter("B 8 120 -+");
         QCOMPARE(progress->text(), u"Vector 3 of 3"_qs);
         QVERIFY(notes(vectors).contains(u"B: the code -+ names a quadrant"_qs));
-        // Quitting mid-run asks; No keeps everything.
+        // Quitting mid-run asks; No, the answer Return gives, keeps
+        // everything, and quitting asks again.
         QVERIFY(!interface->launcher().close());
+        returnAt("quitQuestion");
+        QVERIFY(!interface->launcher().close() && sheet->isVisible());
         answer("quitQuestion", QMessageBox::No);
-        QVERIFY(interface->launcher().isVisible() && sheet->isVisible());
 
         // Back on vector 3 brings B back to be corrected.
         find<QPushButton>(sheet, "back")->click();
         QCOMPARE(progress->text(), u"Vector 2 of 3"_qs);
         QCOMPARE(find<QLineEdit>(sheet, "power")->text() + where->currentText(), u"8-+"_qs);
 
-        // Cancel (or Esc) asks; No keeps the run, Yes ends it as Clear would,
-        // and quitting asks no more.
+        // Cancel (or Esc) asks; No (Return) keeps the run, Yes ends it as
+        // Clear would, and quitting asks no more.
         QTest::keyClick(sheet, Qt::Key_Escape);
-        answer("cancelRunQuestion", QMessageBox::No);
+        returnAt("cancelRunQuestion");
         QVERIFY(sheet->isVisible());
         find<QPushButton>(sheet, "cancelRun")->click();
         answer("cancelRunQuestion", QMessageBox::Yes);

@@ -230,7 +230,7 @@ private Q_SLOTS:
     }
 
     // Quit ends the program, and so does closing the launcher: tool windows
-    // left open do not keep it running.
+    // and the results log left open do not keep it running.
     void the_program_ends_data()
     {
         QTest::addColumn<bool>("byQuit");
@@ -243,6 +243,7 @@ private Q_SLOTS:
         QFETCH(bool, byQuit);
         for (const char* entry : {"awakePiano", "awakeMomento"})
             find<QPushButton>(launcher(), entry)->click();
+        find<QAction>(launcher(), "showResultsLogAction")->trigger();
         // The program's loop, as main runs it, for at most two seconds.
         const QObject thisTest;
         QTimer::singleShot(2000, &thisTest, [] { QCoreApplication::exit(1); });

@@ -3,10 +3,15 @@
 #include "Interface.h"
 #include "WindowHelpers.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -79,6 +84,8 @@ private Q_SLOTS:
         QVERIFY(toggle->isChecked() && pane->isVisible());
     }
 
+    // Each step's list and every figure field, so that a field showing
+    // another figure, or a Remove last that drops another value, shows.
     void lab_sheet_follows_the_series_typed()
     {
         QWidget* errors = open(QStringLiteral("errWin"));
@@ -92,20 +99,144 @@ private Q_SLOTS:
         QVERIFY(sheet != nullptr && !sheet->isVisible());
         find<QPushButton>(errors, "showLabSheet")->click();
         QVERIFY(sheet->isVisible());
-        auto* values = find<QListWidget>(sheet, "values");
-        QCOMPARE(values->count(), 5);
-        QCOMPARE(find<QLineEdit>(sheet, "result")->text(), QStringLiteral("2.00 \u00b1 0.03"));
-        QTest::keyClicks(find<QLineEdit>(sheet, "resolution"), QStringLiteral("0.1"));
-        QCOMPARE(find<QLineEdit>(sheet, "result")->text(), QStringLiteral("2.00 \u00b1 0.10"));
+        const auto shown = [sheet] {
+            QStringList texts;
+            auto* values = find<QListWidget>(sheet, "values");
+            for (int row = 0; row < values->count(); ++row)
+                texts.append(values->item(row)->text());
+            for (const char* field : {"count", "minimum", "maximum", "mean", "halfRange",
+                                      "deviation", "deviationOfMean", "result"})
+                texts.append(find<QLineEdit>(sheet, field)->text());
+            return texts.join(QLatin1Char(' '));
+        };
+        // n, min, max, x̄, half-range, s, s/√n, x̄ ± Δx; worked out by hand.
+        QCOMPARE(shown(), QStringLiteral("2.01 1.98 2.03 2 1.99 5 1.98 2.03 2.002 0.025 0.0192 "
+                                         "0.00860 2.00 \u00b1 0.03"));
         find<QPushButton>(sheet, "removeLast")->click();
-        QCOMPARE(values->count(), 4);
+        QCOMPARE(shown(), QStringLiteral("2.01 1.98 2.03 2 4 1.98 2.03 2.005 0.025 0.0208 0.0104 "
+                                         "2.01 \u00b1 0.03"));
+        find<QPushButton>(sheet, "removeLast")->click();
+        QCOMPARE(shown(), QStringLiteral("2.01 1.98 2.03 3 1.98 2.03 2.00666666667 0.025 0.0252 "
+                                         "0.0145 2.01 \u00b1 0.03"));
+
+        // The resolution and unit count at once, typed or set as voice
+        // control sets them, through the accessibility interface.
+        const auto setByVoice = [](QLineEdit* field, const QString& text) {
+            QAccessible::queryAccessibleInterface(field)->editableTextInterface()->replaceText(
+                0, static_cast<int>(field->text().size()), text);
+        };
+        const auto typeOver = [](QLineEdit* field, const QString& text) {
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        };
+        auto* resolution = find<QLineEdit>(sheet, "resolution");
+        auto* unit = find<QLineEdit>(sheet, "unit");
+        auto* result = find<QLineEdit>(sheet, "result");
+        setByVoice(resolution, QStringLiteral("0.1"));
+        QCOMPARE(result->text(), QStringLiteral("2.01 \u00b1 0.10"));
+        setByVoice(unit, QStringLiteral("m"));
+        QCOMPARE(result->text(), QStringLiteral("(2.01 \u00b1 0.10) m"));
+        typeOver(resolution, QStringLiteral("0.2"));
+        QCOMPARE(result->text(), QStringLiteral("(2.0 \u00b1 0.2) m"));
+        typeOver(unit, QStringLiteral("cm"));
+        QCOMPARE(result->text(), QStringLiteral("(2.0 \u00b1 0.2) cm"));
+
+        QApplication::clipboard()->clear();
+        find<QPushButton>(sheet, "copySheet")->click();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("Values (cm)\n2.01\n1.98\n2.03\nn: 3\nMinimum: 1.98\nMaximum: "
+                                "2.03\nMean: 2.00666666667\nHalf-range: 0.025\nStandard deviation "
+                                "s: 0.0252\ns / \u221an: 0.0145\nResult: (2.0 \u00b1 0.2) cm\n"));
         find<QPushButton>(errors, "erase")->click();
-        QCOMPARE(values->count(), 0);
+        QCOMPARE(find<QListWidget>(sheet, "values")->count(), 0);
     }
 
-    void results_log_opens_with_ctrl_l_and_saves_csv_that_reads_back()
+    void results_log_saves_in_the_format_its_name_or_filter_asks_data()
     {
-        QVERIFY(topLevel(QStringLiteral("resultsLogWin")) == nullptr);
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter"); // 0 CSV, 1 Markdown
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("csv by name") << u"session.csv"_qs << 0 << u"session.csv"_qs;
+        QTest::newRow("csv by filter") << u"session"_qs << 0 << u"session.csv"_qs;
+        QTest::newRow("markdown by name") << u"lesson.md"_qs << 0 << u"lesson.md"_qs;
+        QTest::newRow("markdown by filter") << u"lesson"_qs << 1 << u"lesson.md"_qs;
+    }
+
+    // Whatever the format, the file reads back as the rows on screen, each
+    // in its four columns, the vector sum's commas included.
+    void results_log_saves_in_the_format_its_name_or_filter_asks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(QString, saved);
+        QWidget* log = logTwoComputations();
+        QVERIFY(log != nullptr && interface->hasUnsavedWork());
+        find<QPushButton>(log, "saveLog")->click();
+        auto* dialog = log->findChild<QFileDialog*>(QStringLiteral("saveLogDialog"));
+        QVERIFY(dialog != nullptr && dialog->isVisible() && dialog->isModal());
+        QTemporaryDir directory;
+        // The filter chosen as a person chooses it, with the arrow keys.
+        auto* filters = find<QComboBox>(dialog, "fileTypeCombo");
+        QTest::keyClick(filters, filter == 0 ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(filters->currentIndex(), filter);
+        dialog->selectFile(directory.filePath(typed));
+        static_cast<QDialog*>(dialog)->accept();
+        QFile file(directory.filePath(saved));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(saved));
+        const QString text = QString::fromUtf8(file.readAll());
+        QList<QStringList> rows;
+        if (saved.endsWith(u".csv")) {
+            rows = csvRows(text);
+        } else {
+            QStringList lines = text.split(QLatin1Char('\n'));
+            QCOMPARE(lines.takeLast(), QString());
+            QCOMPARE(lines.filter(u"---"_qs), QStringList{lines.value(1)}); // below the header only
+            lines.removeAt(1);
+            for (const QString& line : lines) {
+                QVERIFY2(line.startsWith(u"| ") && line.endsWith(u" |"), qPrintable(line));
+                rows.append(line.mid(2, line.size() - 4).split(u" | "_qs));
+            }
+        }
+        QCOMPARE(rows, expectedRows(rows));
+        QVERIFY(!interface->hasUnsavedWork());
+    }
+
+    void results_log_copies_text_clears_and_reports_a_failed_save()
+    {
+        QWidget* log = logTwoComputations();
+        QVERIFY(log != nullptr);
+        QApplication::clipboard()->clear();
+        find<QPushButton>(log, "copyLog")->click();
+        QList<QStringList> copied;
+        for (const QString& line : QApplication::clipboard()->text().split(QLatin1Char('\n')))
+            copied.append(line.split(QLatin1Char('\t')));
+        QCOMPARE(copied.takeLast(), QStringList{QString()});
+        QCOMPARE(copied, expectedRows(copied));
+
+        // Into a folder that is gone: a warning, and the log is not saved.
+        find<QPushButton>(log, "saveLog")->click();
+        auto* dialog = log->findChild<QFileDialog*>(QStringLiteral("saveLogDialog"));
+        QTemporaryDir directory;
+        dialog->selectFile(directory.filePath(u"gone/session.csv"_qs));
+        static_cast<QDialog*>(dialog)->accept();
+        auto* warning = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(warning != nullptr && warning->icon() == QMessageBox::Warning);
+        warning->close();
+        QVERIFY(!interface->launcher().close()); // quitting asks
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(question != nullptr && question->objectName() == u"quitQuestion");
+        question->button(QMessageBox::No)->click();
+
+        find<QPushButton>(log, "clearLog")->click();
+        QCOMPARE(find<QTableWidget>(log, "entries")->rowCount(), 0);
+        QVERIFY(interface->launcher().close()); // nothing left to lose: no question
+    }
+
+private:
+    // The inclined plane's worked example and a sum of two vectors, logged
+    // and shown in the log window, opened by its key; none if either is not.
+    QWidget* logTwoComputations()
+    {
         QWidget* plane = open(QStringLiteral("pianoWin"));
         for (const auto& [field, text] : {std::pair{"weight", "10"}, std::pair{"height", "3"},
                                           std::pair{"base", "4"}, std::pair{"lenght", "5"}})
@@ -113,27 +244,60 @@ private Q_SLOTS:
         find<QPushButton>(plane, "analyze")->click();
         QTest::keyClick(plane, Qt::Key_L, Qt::ControlModifier);
         QWidget* log = topLevel(QStringLiteral("resultsLogWin"));
-        QVERIFY(log != nullptr && QTest::qWaitForWindowExposed(log));
-        auto* entries = find<QTableWidget>(log, "entries");
-        QCOMPARE(entries->rowCount(), 1);
-        find<QPushButton>(plane, "analyze")->click();
-        QCOMPARE(entries->rowCount(), 2); // shown at once while the log is open
-        QVERIFY(interface->hasUnsavedWork());
-        find<QPushButton>(log, "saveLog")->click();
-        auto* dialog = log->findChild<QFileDialog*>(QStringLiteral("saveLogDialog"));
-        QVERIFY(dialog != nullptr && dialog->isVisible() && dialog->isModal());
-        QTemporaryDir directory;
-        const QString path = directory.filePath(QStringLiteral("session.csv"));
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(saved.readAll()).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 4); // header, two rows, and the empty text after the last break
-        QCOMPARE(lines.at(1).section(QLatin1Char(','), 1),
-                 QStringLiteral("Inclined plane,W = 10; h = 3; b = 4; l = 5,"
-                                "W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"));
-        QVERIFY(!interface->hasUnsavedWork());
+        if (log == nullptr || !QTest::qWaitForWindowExposed(log))
+            return nullptr;
+
+        find<QPushButton>(&interface->launcher(), "awakeVectors")->click();
+        QWidget* vectors = topLevel(QStringLiteral("vectWin"));
+        auto* panel = find<QDialog>(vectors, "firstPanel");
+        find<QLineEdit>(panel, "numberOfVectors")->setText(QStringLiteral("2"));
+        find<QPushButton>(panel, "declareVectorsNumber")->click();
+        auto* sheet = find<QDialog>(vectors, "newVectWin");
+        for (const auto& [name, power, code] : {std::tuple{"a", "3", "x +"}, {"b", "4", "y +"}}) {
+            find<QLineEdit>(sheet, "name")->setText(QString::fromLatin1(name));
+            find<QLineEdit>(sheet, "power")->setText(QString::fromLatin1(power));
+            find<QLineEdit>(sheet, "angle")->setText(QStringLiteral("0"));
+            auto* where = find<QComboBox>(sheet, "where");
+            where->setCurrentIndex(where->findText(QString::fromLatin1(code)));
+            find<QPushButton>(sheet, "confirm")->click();
+        }
+        // Shown at once while the log is open.
+        return find<QTableWidget>(log, "entries")->rowCount() == 2 ? log : nullptr;
+    }
+
+    // The header and the two computations; the times as the rows give them.
+    static QList<QStringList> expectedRows(const QList<QStringList>& rows)
+    {
+        const auto time = [&rows](int row) { return rows.value(row).value(0); };
+        return {{u"Time"_qs, u"Tool"_qs, u"Inputs"_qs, u"Results"_qs},
+                {time(1), u"Inclined plane"_qs, u"W = 10; h = 3; b = 4; l = 5"_qs,
+                 u"W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"_qs},
+                {time(2), u"Vector sum"_qs, u"v1 = 3, 0\u00b0, x +; v2 = 4, 0\u00b0, y +"_qs,
+                 u"Rx = 3.0000; Ry = 4.0000; R = 5.0000"_qs}};
+    }
+
+    // Rows of fields as a spreadsheet reads CSV: quotes group, "" is one quote.
+    static QList<QStringList> csvRows(const QString& text)
+    {
+        QList<QStringList> rows{{QString()}};
+        bool quoted = false;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
+            if (c == u'"' && quoted && next == u'"')
+                rows.last().last() += text.at(++i);
+            else if (c == u'"')
+                quoted = !quoted;
+            else if (!quoted && c == u',')
+                rows.last().append(QString());
+            else if (!quoted && c == u'\r' && next == u'\n' && ++i)
+                rows.append({QString()});
+            else
+                rows.last().last() += c;
+        }
+        if (rows.last() == QStringList{QString()})
+            rows.removeLast();
+        return rows;
     }
 };
 

@@ -40,9 +40,12 @@ TEST(LabSheet, a_real_series_gives_the_figures_a_student_writes)
     s.add({"2.01", "1.98", "2.03", "2.00", "1.99"});
     EXPECT_EQ(s.mean(), "2.00");
     EXPECT_EQ(s.sheet.values, (Strings{"2.01", "1.98", "2.03", "2", "1.99"}));
+    // s = √(0.00148 / 4), s / √5 (not √4, which gives 0.00962).
     const platform::SeriesFigures& f = s.sheet.figures;
-    EXPECT_EQ((Strings{f.count, f.halfRange, f.deviation, f.result}),
-              (Strings{"5", "0.025", "0.0192", "2.00 \u00b1 0.03"}));
+    EXPECT_EQ(
+        (Strings{f.count, f.minimum, f.maximum, f.mean, f.halfRange, f.deviation, f.deviationOfMean,
+                 f.result}),
+        (Strings{"5", "1.98", "2.03", "2.002", "0.025", "0.0192", "0.00860", "2.00 \u00b1 0.03"}));
 
     s.sheet.typedResolution = "0.05"; // above the half-range, so it wins
     s.sheet.typedUnit = "m";
@@ -55,14 +58,13 @@ TEST(LabSheet, a_real_series_gives_the_figures_a_student_writes)
 TEST(LabSheet, remove_last_restores_the_running_mean_to_the_digit)
 {
     Sheet s;
-    // Float sums that subtracting the last value would not give back.
-    s.add({"0.1", "0.2", "0.7"});
-    const auto [sum, mean, figures] =
-        std::tuple{runningMean::totals().sum, s.mean(), s.sheet.figures};
-    s.add({"123456.789"});
+    // In float, 0.6 + 1000000 - 1000000 is 0.625: subtracting the last value
+    // would show a mean of 0.21.
+    s.add({"0.1", "0.2", "0.3"});
+    const platform::SeriesFigures figures = s.sheet.figures;
+    s.add({"1000000"});
     s.controller.removeLast(nullptr);
-    EXPECT_EQ(runningMean::totals().sum, sum);
-    EXPECT_EQ(s.mean(), mean);
+    EXPECT_EQ(s.mean(), "0.20");
     EXPECT_EQ(s.sheet.figures, figures);
     s.controller.erase(nullptr);
     EXPECT_TRUE(s.sheet.values.empty() && s.sheet.figures == platform::SeriesFigures{});
@@ -78,8 +80,24 @@ TEST(LabSheet, rounds_the_uncertainty_half_up_and_the_mean_to_its_place)
     // clang-format off
     for (const auto& [mean, uncertainty, written] : std::initializer_list<std::tuple<double, double, std::string>>{
              {2.002, (2.03 - 1.98) / 2.0, "2.00 \u00b1 0.03"}, {9.81234, 0.0149, "9.812 \u00b1 0.015"},
-             {1234.5, 26.0, "1230 \u00b1 30"}, {-0.125, 0.02, "-0.13 \u00b1 0.02"}, {5.0, 0.0, ""}}) // clang-format on
+             {1234.5, 26.0, "1230 \u00b1 30"}, {-0.125, 0.02, "-0.13 \u00b1 0.02"}, {5.0, 0.0, ""},
+             {2.0, 400.0, "0 \u00b1 400"}, {2.0, 100.0, "0 \u00b1 100"}, {-40.0, 400.0, "0 \u00b1 400"},
+             {60.0, 400.0, "100 \u00b1 400"}}) // clang-format on
         EXPECT_EQ(series::plusMinus(mean, uncertainty), written) << mean << " " << uncertainty;
+}
+
+// A value beyond float reads as inf: no figure may pass for a number.
+TEST(LabSheet, a_value_too_large_for_float_leaves_no_figure_looking_valid)
+{
+    Sheet s;
+    test::MemoryPane notes;
+    s.controller.notes = &notes;
+    s.add({"1", "1e39"});
+    EXPECT_NE(notes.english().find("1e39 was read as inf, beyond"), std::string::npos);
+    s.add({"2"});
+    const platform::SeriesFigures& f = s.sheet.figures;
+    EXPECT_EQ((Strings{f.maximum, f.mean, f.halfRange, f.deviation, f.deviationOfMean, f.result}),
+              (Strings{"inf", "nan", "inf", "nan", "nan", "\u2014"}));
 }
 
 TEST(LabSheet, a_hundred_thousand_values_stay_exact)

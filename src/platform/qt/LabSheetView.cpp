@@ -79,8 +79,10 @@ Ui::LabSheet& LabSheetView::built()
     widget->setVisible(button != nullptr && button->isChecked());
     connect(ui->removeLast, &QPushButton::clicked, this, &LabSheetView::removeLastClicked);
     connect(ui->copySheet, &QPushButton::clicked, this, &LabSheetView::copyClicked);
-    connect(ui->unit, &QLineEdit::textEdited, this, &LabSheetView::settingsEdited);
-    connect(ui->resolution, &QLineEdit::textEdited, this, &LabSheetView::settingsEdited);
+    // Any change, not only typing: voice control sets the text through the
+    // accessibility interface, which Qt does not report as an edit.
+    connect(ui->unit, &QLineEdit::textChanged, this, &LabSheetView::settingsEdited);
+    connect(ui->resolution, &QLineEdit::textChanged, this, &LabSheetView::settingsEdited);
     return *ui;
 }
 

@@ -51,7 +51,7 @@ public:
 Q_SIGNALS:
     void removeLastClicked();
     void copyClicked();
-    // The resolution or the unit was edited.
+    // The resolution or the unit changed, typed or set.
     void settingsEdited();
 
 private:
