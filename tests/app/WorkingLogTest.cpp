@@ -77,6 +77,8 @@ private Q_SLOTS:
         tool->close();
         open(words.at(0));
         QVERIFY(toggle->isChecked() && pane->isVisible());
+        toggle->click();
+        QVERIFY(!pane->isVisible());
     }
 
     void lab_sheet_follows_the_series_typed()
@@ -95,6 +97,14 @@ private Q_SLOTS:
         auto* values = find<QListWidget>(sheet, "values");
         QCOMPARE(values->count(), 5);
         QCOMPARE(find<QLineEdit>(sheet, "result")->text(), QStringLiteral("2.00 \u00b1 0.03"));
+        // The figures are the values' to change, not the keyboard's.
+        for (const char* figure : {"count", "minimum", "maximum", "mean", "halfRange", "deviation",
+                                   "deviationOfMean", "result"}) {
+            auto* field = find<QLineEdit>(sheet, figure);
+            const QString shown = field->text();
+            QTest::keyClicks(field, QStringLiteral("9"));
+            QCOMPARE(field->text(), shown);
+        }
         QTest::keyClicks(find<QLineEdit>(sheet, "resolution"), QStringLiteral("0.1"));
         QCOMPARE(find<QLineEdit>(sheet, "result")->text(), QStringLiteral("2.00 \u00b1 0.10"));
         find<QPushButton>(sheet, "removeLast")->click();
@@ -118,6 +128,17 @@ private Q_SLOTS:
         QCOMPARE(entries->rowCount(), 1);
         find<QPushButton>(plane, "analyze")->click();
         QCOMPARE(entries->rowCount(), 2); // shown at once while the log is open
+        // A logged result cannot be typed over.
+        const QString logged = entries->item(1, 3)->text();
+        const QPoint cell = entries->visualItemRect(entries->item(1, 3)).center();
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {}, cell);
+        if (auto* editor = entries->findChild<QLineEdit*>()) {
+            QTest::keyClicks(editor, QStringLiteral("9"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the editor's text is taken later
+        }
+        QCOMPARE(entries->item(1, 3)->text(), logged);
         QVERIFY(interface->hasUnsavedWork());
         find<QPushButton>(log, "saveLog")->click();
         auto* dialog = log->findChild<QFileDialog*>(QStringLiteral("saveLogDialog"));
