@@ -6,6 +6,7 @@
 #include "WindowHelpers.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
@@ -60,6 +61,10 @@ private Q_SLOTS:
     void init();
     void a_tool_shows_what_its_inputs_give_data();
     void a_tool_shows_what_its_inputs_give();
+    void contrast_gives_the_published_ratios_data();
+    void contrast_gives_the_published_ratios();
+    void a_screen_reader_hears_the_drawing_and_its_caption_data();
+    void a_screen_reader_hears_the_drawing_and_its_caption();
 
 private:
     std::unique_ptr<app::Interface> interface;
@@ -217,6 +222,68 @@ void DrawingsTest::a_tool_shows_what_its_inputs_give()
         QVERIFY(view->accessibleDescription().contains(said));
         QCOMPARE(view->strokeCount() == 0, said.startsWith(QStringLiteral("No ")));
         QVERIFY(view->grab().toImage() != before);
+    }
+}
+
+// Ratios from the accessibility guidelines' own formula, as its checkers give
+// them: each pair leans on another channel's weight.
+void DrawingsTest::contrast_gives_the_published_ratios_data()
+{
+    QTest::addColumn<QColor>("foreground");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("red on white") << QColor(0xff0000) << QColor(Qt::white) << 4.00;
+    QTest::newRow("blue on black") << QColor(0x0000ff) << QColor(Qt::black) << 2.44;
+    QTest::newRow("green on black") << QColor(0x00ff00) << QColor(Qt::black) << 15.30;
+    QTest::newRow("grey 777 on white") << QColor(0x777777) << QColor(Qt::white) << 4.48;
+    QTest::newRow("white on the same") << QColor(Qt::white) << QColor(Qt::white) << 1.0;
+}
+
+void DrawingsTest::contrast_gives_the_published_ratios()
+{
+    QFETCH(QColor, foreground);
+    QFETCH(QColor, background);
+    QFETCH(double, ratio);
+    QCOMPARE_LT(std::abs(platform::qt::contrast(foreground, background) - ratio), 0.01);
+    QCOMPARE_LT(std::abs(platform::qt::contrast(background, foreground) - ratio), 0.01);
+}
+
+void DrawingsTest::a_screen_reader_hears_the_drawing_and_its_caption_data()
+{
+    QTest::addColumn<QStringList>("row"); // window, steps, drawing, words heard once each
+    const auto row = [](const char* name, const char* window, const char* steps,
+                        const char* drawing, const char* heard) {
+        QTest::newRow(name) << QStringList{QString::fromUtf8(window), QString::fromUtf8(steps),
+                                           QString::fromUtf8(drawing), QString::fromUtf8(heard)};
+    };
+    row("friction", "awakeAttrito attrWin", "kas=0.5;fpOfstat=40;getF1d", "blockDrawing",
+        "A block at rest|friction acts against it");
+    row("fluid", "awakeFluidPressure fluidWin", "dens=1000;profond=2;getPress2", "columnDrawing",
+        "A tank of liquid|the air adds 101325 Pa");
+    row("no ramp", "awakePiano pianoWin", "weight=10;height=6;base=4;lenght=5;analyze",
+        "rampDrawing", "No ramp drawn");
+    row("a ramp after none", "awakePiano pianoWin",
+        "weight=10;height=6;base=4;lenght=5;analyze;height=3;analyze", "rampDrawing",
+        "A ramp rising|!No ramp drawn");
+}
+
+void DrawingsTest::a_screen_reader_hears_the_drawing_and_its_caption()
+{
+    QFETCH(QStringList, row);
+    const QStringList entry = row[0].split(QLatin1Char(' '));
+    find<QAbstractButton>(&interface->launcher(), qPrintable(entry[0]))->click();
+    QWidget* tool = test::topLevel(entry[1]);
+    QVERIFY(tool != nullptr && QTest::qWaitForWindowExposed(tool));
+    run(tool, row[1]);
+    QAccessibleInterface* picture =
+        QAccessible::queryAccessibleInterface(find(tool, qPrintable(row[2])));
+    QVERIFY(picture != nullptr);
+    const QString heard = picture->text(QAccessible::Description);
+    // "!" marks words no longer said.
+    for (const QString& words : row[3].split(QLatin1Char('|'))) {
+        const bool gone = words.startsWith(QLatin1Char('!'));
+        QVERIFY2(heard.count(words.mid(gone ? 1 : 0)) == (gone ? 0 : 1), qPrintable(heard));
     }
 }
 

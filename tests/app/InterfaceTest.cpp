@@ -460,6 +460,9 @@ void InterfaceTest::the_icon_is_built_in_at_every_window_size()
         // Not a blank square: the drawing is there.
         QVERIFY2(image.pixelColor(size / 2, size / 2).alpha() > 0,
                  qPrintable(QString::number(size)));
+        // Its corners let the desktop show through.
+        QVERIFY2(image.hasAlphaChannel() && image.pixelColor(0, 0).alpha() == 0,
+                 qPrintable(QString::number(size)));
     }
 }
 

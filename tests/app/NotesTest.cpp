@@ -200,6 +200,74 @@ private Q_SLOTS:
         }
     }
 
+    void each_input_dims_every_shown_result_of_its_group_data()
+    {
+        // window, steps that compute, the group's inputs, its results
+        QTest::addColumn<QStringList>("cells");
+        // clang-format off
+        row("inclined plane", {"pianoWin", "weight=10 height=3 base=4 lenght=5 analyze", "weight height base lenght", "dorto dpara dh db dl dangolo labOrto labPara"});
+        row("weight on a slope", {"pianoWin", "slopeWeight=50 slopeAngle=30 analyzeSlope", "slopeWeight slopeMass slopeAngle", "slopeW slopeOrto slopePara"});
+        row("absolute error", {"errWin", "setRel=0.05 setVal=20 getAbs", "setRel setVal", "absLabel"});
+        row("relative error", {"errWin", "setAbsForPerc=1 setMisuraForPerc=4 getRelPerc", "setAbsForPerc setMisuraForPerc", "getRelLabel getPercLabel"});
+        row("moment of a force", {"momWin", "power1=10 dist=2 alpha=30 getSimple", "power1 dist alpha", "rx1"});
+        row("moment of a couple", {"momWin", "power2=5 b=0.5 getDouble", "power2 b", "rx2"});
+        // clang-format on
+    }
+
+    // Typing in an input while its results are empty announces nothing; once
+    // they show, typing in any input dims all of them until the next press.
+    void each_input_dims_every_shown_result_of_its_group()
+    {
+        QFETCH(QStringList, cells);
+        QWidget* tool = open(cells[0]);
+        const QStringList steps = words(cells[1]);
+        QList<QLineEdit*> results;
+        for (const QString& name : words(cells[3]))
+            results.append(find<QLineEdit>(tool, qPrintable(name)));
+        const auto stale = [](QLineEdit* result) {
+            return result->accessibleDescription().contains(u"Out of date"_qs);
+        };
+        for (const QString& input : words(cells[2]))
+            run(tool, {input + u"+=1"_qs});
+        for (QLineEdit* result : results)
+            QVERIFY2(!stale(result), qPrintable(result->objectName()));
+        run(tool, steps);
+        const QColor fresh = results.first()->palette().color(QPalette::Text);
+        for (const QString& input : words(cells[2])) {
+            run(tool, {input + u"+=1"_qs});
+            for (QLineEdit* result : results) {
+                QVERIFY2(!result->text().isEmpty() && stale(result)
+                             && result->palette().color(QPalette::Text) != fresh,
+                         qPrintable(input + u" left "_qs + result->objectName() + u" fresh"_qs));
+            }
+            run(tool, {steps.constLast()});
+            for (QLineEdit* result : results)
+                QVERIFY(!stale(result) && result->palette().color(QPalette::Text) == fresh);
+        }
+    }
+
+    void a_press_with_nothing_to_note_clears_the_last_notes_data()
+    {
+        QTest::addColumn<QStringList>("cells"); // window, a noted press, a press without notes
+        // clang-format off
+        row("inclined plane", {"pianoWin", "weight=10 height=1,5 base=2 lenght=2,5 analyze", "height=3 base=4 lenght=5 analyze"});
+        row("relative error", {"errWin", "setAbsForPerc=1 setMisuraForPerc=0 getRelPerc", "setMisuraForPerc=4 getRelPerc"});
+        row("friction", {"attrWin", "f1d=0 fpOfstat=0 getKas", "f1d=20 fpOfstat=40 getKas"});
+        row("torque", {"momWin", "power1=5 dist=2.5 alpha=270 getSimple", "alpha=0 getSimple"});
+        row("fluid", {"fluidWin", "dens=1000 profond=5_cm getPress2", "profond=5 getPress2"});
+        // clang-format on
+    }
+
+    void a_press_with_nothing_to_note_clears_the_last_notes()
+    {
+        QFETCH(QStringList, cells);
+        QWidget* tool = open(cells[0]);
+        run(tool, words(cells[1]));
+        QVERIFY(!notes(tool).isEmpty());
+        run(tool, words(cells[2]));
+        QVERIFY2(!find(tool, "notes")->isVisible(), qPrintable(notes(tool)));
+    }
+
     void a_vector_run_opens_over_its_window_and_can_go_back_cancel_or_hold_quitting()
     {
         QWidget* vectors = test::topLevel(u"vectWin"_qs);

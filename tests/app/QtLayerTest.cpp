@@ -1,11 +1,13 @@
 // What the Qt layer alone decides: keys, which fields take typing, how the
 // windows come and go, how names and pictures reach the screen, and the end.
+#include "DrawingView.h"
 #include "Interface.h"
 #include "VectorsController.h"
 #include "WindowHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -170,6 +172,7 @@ private Q_SLOTS:
             }
         };
         rows("pianoWin", "weight height base lenght", "analyze");
+        rows("pianoWin", "slopeWeight slopeMass slopeAngle", "analyzeSlope");
         rows("errWin", "valToMedia", "addToMedia");
         rows("errWin", "setRel setVal", "getAbs");
         rows("errWin", "setAbsForPerc setMisuraForPerc", "getRelPerc");
@@ -205,6 +208,112 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), field);
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(pressed, QStringList{button});
+    }
+
+    void every_window_shown_twice_is_styled_hinted_once_and_keyed_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"pianoWin", "errWin", "attrWin", "momWin", "fluidWin", "vectWin", "newVectWin"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    // Whatever is built on a window's first showing (its parts, the lab
+    // sheet) is styled like the window's own fields and reached by its label's
+    // key; the typing hint is added once however often the window shows.
+    void every_window_shown_twice_is_styled_hinted_once_and_keyed()
+    {
+        QFETCH(QString, name);
+        QWidget* shown = open(name);
+        if (name == QLatin1String("newVectWin")) {
+            enter(QStringLiteral("A"), "++");
+        } else {
+            // Offscreen, a window shown again while still the focus window
+            // is not made active again; the launcher takes the focus between.
+            shown->hide();
+            launcher()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(launcher()));
+            shown = open(name);
+        }
+        QCOMPARE(shown->findChildren<QLabel*>(QStringLiteral("numberHint")).size(), 1);
+        if (auto* labSheet = shown->findChild<QPushButton*>(QStringLiteral("showLabSheet")))
+            labSheet->click();
+        for (QLineEdit* edit : shown->findChildren<QLineEdit*>()) {
+            const QPalette colours = edit->palette();
+            QVERIFY2(edit->isReadOnly()
+                         ? colours.color(QPalette::Base) == colours.color(QPalette::Window)
+                         : edit->maxLength() <= 256,
+                     qPrintable(edit->objectName()));
+        }
+        // Offscreen, the sheet shown again is not made the active window, so
+        // it takes no shortcuts there.
+        if (name == QLatin1String("newVectWin"))
+            return;
+        QCOMPARE(QApplication::activeWindow(), shown);
+        for (QLabel* label : shown->findChildren<QLabel*>()) {
+            const QChar key = test::mnemonic(label->text());
+            if (key.isNull() || !label->isVisible())
+                continue;
+            QTest::keyClick(shown, key.toLatin1(), Qt::AltModifier);
+            QVERIFY2(label->buddy() != nullptr && QApplication::focusWidget() == label->buddy(),
+                     qPrintable(QStringLiteral("Alt+") + key));
+        }
+    }
+
+    // Shown, the sheet is on Tab's way on from its button, as the right
+    // column comes after the left, and it is entered at its first field.
+    void tab_goes_from_the_lab_sheet_button_into_the_sheet()
+    {
+        QWidget* errors = open(QStringLiteral("errWin"));
+        auto* button = find<QPushButton>(errors, "showLabSheet");
+        button->click();
+        button->setFocus();
+        QWidget* sheet = find(errors, "labSheet");
+        QWidget* focus = button;
+        for (int step = 0; step < 40 && !sheet->isAncestorOf(focus); ++step) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+            QVERIFY2(focus != button, "Tab came round again without entering the sheet");
+        }
+        QCOMPARE(focus->objectName(), u"unit"_qs);
+    }
+
+    // The y axis of a drawing points up the screen, as in a textbook.
+    void a_drawings_arrow_up_has_its_head_at_the_top()
+    {
+        platform::qt::DrawingView view;
+        view.resize(view.sizeHint());
+        view.drawArrow({1.0, -2.0}, {1.0, 3.0}, "", platform::Drawing::Ink::Force);
+        const auto [upper, lower] = besideTheShaft(view.grab().toImage());
+        QCOMPARE_GT(upper, lower);
+    }
+
+    // A quarter turn counter-clockwise from the right ends at the top with
+    // its head pointing left: the head makes the top of the picture heavier
+    // than its right-hand side, and its wings, back along the arc, widen it
+    // no further than the arc's own square.
+    void a_drawings_turn_ends_where_its_sweep_does()
+    {
+        platform::qt::DrawingView view;
+        view.resize(view.sizeHint());
+        view.drawTurn({0.0, 0.0}, 1.0, 0.0, 90.0, "", platform::Drawing::Ink::Force);
+        const QImage picture = view.grab().toImage();
+        const auto ink = [&](int x, int y) { return picture.pixel(x, y) != picture.pixel(0, 0); };
+        QRect inked;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                inked |= ink(x, y) ? QRect(x, y, 1, 1) : QRect();
+        }
+        const int band = std::max(inked.width(), inked.height()) / 4;
+        int top = 0, right = 0;
+        for (int y = inked.top(); y <= inked.bottom(); ++y) {
+            for (int x = inked.left(); x <= inked.right(); ++x) {
+                top += ink(x, y) && y < inked.top() + band ? 1 : 0;
+                right += ink(x, y) && x > inked.right() - band ? 1 : 0;
+            }
+        }
+        QCOMPARE_GT(top, right);
+        QCOMPARE_LT(inked.width(), inked.height());
     }
 
     void each_tool_opens_by_key_and_comes_back_minimised_data()

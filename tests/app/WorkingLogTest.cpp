@@ -82,6 +82,8 @@ private Q_SLOTS:
         tool->close();
         open(words.at(0));
         QVERIFY(toggle->isChecked() && pane->isVisible());
+        toggle->click();
+        QVERIFY(!pane->isVisible());
     }
 
     // Each step's list and every figure field, so that a field showing
@@ -112,6 +114,14 @@ private Q_SLOTS:
         // n, min, max, x̄, half-range, s, s/√n, x̄ ± Δx; worked out by hand.
         QCOMPARE(shown(), QStringLiteral("2.01 1.98 2.03 2 1.99 5 1.98 2.03 2.002 0.025 0.0192 "
                                          "0.00860 2.00 \u00b1 0.03"));
+        // The figures are the values' to change, not the keyboard's.
+        for (const char* figure : {"count", "minimum", "maximum", "mean", "halfRange", "deviation",
+                                   "deviationOfMean", "result"}) {
+            auto* field = find<QLineEdit>(sheet, figure);
+            const QString before = field->text();
+            QTest::keyClicks(field, QStringLiteral("9"));
+            QCOMPARE(field->text(), before);
+        }
         find<QPushButton>(sheet, "removeLast")->click();
         QCOMPARE(shown(), QStringLiteral("2.01 1.98 2.03 2 4 1.98 2.03 2.005 0.025 0.0208 0.0104 "
                                          "2.01 \u00b1 0.03"));
@@ -212,6 +222,19 @@ private Q_SLOTS:
             copied.append(line.split(QLatin1Char('\t')));
         QCOMPARE(copied.takeLast(), QStringList{QString()});
         QCOMPARE(copied, expectedRows(copied));
+
+        // A logged result cannot be typed over.
+        auto* entries = find<QTableWidget>(log, "entries");
+        const QString logged = entries->item(1, 3)->text();
+        const QPoint cell = entries->visualItemRect(entries->item(1, 3)).center();
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {}, cell);
+        if (auto* editor = entries->findChild<QLineEdit*>()) {
+            QTest::keyClicks(editor, QStringLiteral("9"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the editor's text is taken later
+        }
+        QCOMPARE(entries->item(1, 3)->text(), logged);
 
         // Into a folder that is gone: a warning, and the log is not saved.
         find<QPushButton>(log, "saveLog")->click();

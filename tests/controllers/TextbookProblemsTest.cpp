@@ -3,11 +3,14 @@
 #include "ButtonCase.h"
 #include "FluidController.h"
 #include "MemoryControls.h"
+#include "MomentoController.h"
 #include "PianoController.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <numbers>
 #include <string>
 
 namespace {
@@ -69,6 +72,106 @@ INSTANTIATE_TEST_SUITE_P(Textbook, AnalyzeSlope, testing::Values(
     SlopeCase{"nothing_but_a_bad_mass", {"",   "abc", "30", "0.00",  "0.00",  "0.00"},  Picture::Drawn, "slopeMass"},
     SlopeCase{"angle_with_a_comma",     {"50", "",   "30,5", "50.00", "43.08", "25.38"}, Picture::Drawn},
     SlopeCase{"angle_in_centimetres",   {"50", "",   "30 cm", "50.00", "43.30", "25.00"}, Picture::Drawn, "slopeAngle"}),
+    test::RowName{});
+// clang-format on
+
+struct RampCase
+{
+    const char* name;
+    const char* angle; // typed, in degrees, with a weight of 50
+};
+
+using RampComponents = testing::TestWithParam<RampCase>;
+
+// W⊥ presses into the slope, W∥ pulls down along it, each as long as its
+// share of the weight drawn straight down.
+TEST_P(RampComponents, each_arrow_lies_the_way_its_label_says)
+{
+    test::Fields f{"slopeWeight", "slopeMass", "slopeAngle", "slopeW", "slopeOrto", "slopePara"};
+    test::MemoryDrawing drawing;
+    PianoController c;
+    c.slopeWeight = &f.at("slopeWeight");
+    c.slopeMass = &f.at("slopeMass");
+    c.slopeAngle = &f.at("slopeAngle");
+    c.slopeW = &f.at("slopeW");
+    c.slopeOrto = &f.at("slopeOrto");
+    c.slopePara = &f.at("slopePara");
+    c.rampDrawing = &drawing;
+    f.at("slopeWeight").text = "50";
+    f.at("slopeAngle").text = GetParam().angle;
+    c.analyzeSlope(nullptr);
+
+    const double radians = std::atof(GetParam().angle) * std::numbers::pi / 180.0;
+    const double along[] = {std::cos(radians), std::sin(radians)};
+    const double outwards[] = {-std::sin(radians), std::cos(radians)};
+    const auto direction = [&](const char* name) {
+        const test::MemoryDrawing::Arrow* arrow = drawing.arrow(name);
+        EXPECT_NE(arrow, nullptr) << name;
+        return arrow != nullptr
+                   ? std::array{arrow->to.x - arrow->from.x, arrow->to.y - arrow->from.y}
+                   : std::array{0.0, 0.0};
+    };
+    const auto dot = [](std::array<double, 2> a, const double* b) {
+        return a[0] * b[0] + a[1] * b[1];
+    };
+    const double weight = std::hypot(direction("W")[0], direction("W")[1]);
+    const auto across = direction("W⊥");
+    const auto down = direction("W∥");
+    EXPECT_NEAR(dot(across, along), 0.0, 1e-6 * weight);
+    EXPECT_NEAR(dot(across, outwards), -weight * std::cos(radians), 1e-6 * weight);
+    EXPECT_NEAR(dot(down, outwards), 0.0, 1e-6 * weight);
+    EXPECT_NEAR(dot(down, along), -weight * std::sin(radians), 1e-6 * weight);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Angles, RampComponents, testing::Values(
+    RampCase{"gentle", "30"},
+    RampCase{"steep", "60"}),
+    test::RowName{});
+// clang-format on
+
+struct SenseCase
+{
+    const char* name;
+    void (MomentoController::*action)(platform::Sender);
+    std::vector<test::FieldText> typed;
+    bool counterClockwise;
+};
+
+using TurningArrow = testing::TestWithParam<SenseCase>;
+
+// The curved arrow turns the way the words say the moment turns.
+TEST_P(TurningArrow, turns_the_way_the_description_says)
+{
+    test::Fields f{"alpha", "b", "dist", "power1", "power2", "rx1", "rx2"};
+    test::MemoryDrawing drawing;
+    MomentoController c;
+    c.alpha = &f.at("alpha");
+    c.b = &f.at("b");
+    c.dist = &f.at("dist");
+    c.power1 = &f.at("power1");
+    c.power2 = &f.at("power2");
+    c.rx1 = &f.at("rx1");
+    c.rx2 = &f.at("rx2");
+    c.leverDrawing = &drawing;
+    for (const test::FieldText& typed : GetParam().typed)
+        f.at(typed.field).text = typed.text;
+    (c.*GetParam().action)(nullptr);
+    ASSERT_EQ(drawing.sweeps.size(), 1u);
+    EXPECT_EQ(drawing.sweeps[0] > 0.0, GetParam().counterClockwise);
+    const bool saysCounter = drawing.description.find("counter-clockwise") != std::string::npos;
+    EXPECT_EQ(saysCounter, GetParam().counterClockwise) << drawing.description;
+    EXPECT_NE(drawing.description.find("clockwise"), std::string::npos) << drawing.description;
+}
+
+using M = MomentoController;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Senses, TurningArrow, testing::Values(
+    SenseCase{"lever_pushed_up", &M::getSimple, {{"power1", "10"}, {"dist", "2"}, {"alpha", "90"}}, true},
+    SenseCase{"lever_pushed_down", &M::getSimple, {{"power1", "10"}, {"dist", "2"}, {"alpha", "270"}}, false},
+    SenseCase{"lever_pulled", &M::getSimple, {{"power1", "-10"}, {"dist", "2"}, {"alpha", "90"}}, false},
+    SenseCase{"couple", &M::getDouble, {{"power2", "5"}, {"b", "0.5"}}, true},
+    SenseCase{"couple_reversed", &M::getDouble, {{"power2", "-5"}, {"b", "0.5"}}, false}),
     test::RowName{});
 // clang-format on
 

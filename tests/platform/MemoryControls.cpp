@@ -142,12 +142,41 @@ void MemoryApplication::dismissAlert(const MemoryWindow& window)
 void MemoryDrawing::erase()
 {
     strokes = 0;
+    arrows.clear();
+    sweeps.clear();
     caption.clear();
+    description.clear();
+}
+
+void MemoryDrawing::drawArrow(Point from, Point to, const std::string& label, Ink)
+{
+    ++strokes;
+    arrows.push_back({from, to, label});
+}
+
+void MemoryDrawing::drawTurn(Point, double, double, double sweep, const std::string&, Ink)
+{
+    ++strokes;
+    sweeps.push_back(sweep);
 }
 
 void MemoryDrawing::setCaption(const platform::Text& text)
 {
     caption = platform::english(text);
+}
+
+void MemoryDrawing::setDescription(const platform::Text& text)
+{
+    description = platform::english(text);
+}
+
+const MemoryDrawing::Arrow* MemoryDrawing::arrow(const std::string& name) const
+{
+    for (const Arrow& drawn : arrows) {
+        if (drawn.label.rfind(name + " ", 0) == 0)
+            return &drawn;
+    }
+    return nullptr;
 }
 
 } // namespace test

@@ -92,21 +92,35 @@ public:
     std::string description;
 };
 
-// Counts what a controller draws and keeps its caption in English.
+// Counts what a controller draws, keeps its arrows and the sweeps of its
+// turns, and its caption and description in English.
 class MemoryDrawing final : public platform::Drawing
 {
 public:
+    struct Arrow
+    {
+        Point from;
+        Point to;
+        std::string label;
+    };
+
     void erase() override;
     void drawOutline(const std::vector<Point>&, Ink) override { ++strokes; }
     void drawLine(Point, Point, Ink) override { ++strokes; }
-    void drawArrow(Point, Point, const std::string&, Ink) override { ++strokes; }
-    void drawTurn(Point, double, double, double, const std::string&, Ink) override { ++strokes; }
+    void drawArrow(Point from, Point to, const std::string& label, Ink) override;
+    void drawTurn(Point, double, double, double sweep, const std::string&, Ink) override;
     void drawLabel(Point, const std::string&) override { ++strokes; }
     void setCaption(const platform::Text& text) override;
-    void setDescription(const platform::Text&) override { }
+    void setDescription(const platform::Text& text) override;
+
+    // The arrow whose label begins with the name and a space.
+    const Arrow* arrow(const std::string& name) const;
 
     int strokes = 0;
+    std::vector<Arrow> arrows;
+    std::vector<double> sweeps;
     std::string caption;
+    std::string description;
 };
 
 // Keeps the lines last shown, and the computations recorded.
