@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSet>
 #include <QStyle>
 #include <QTest>
 
@@ -107,6 +109,16 @@ private Q_SLOTS:
         for (const QString& name : shown) {
             QWidget* part = find(tool, qPrintable(name));
             QVERIFY2(part->isVisible(), qPrintable(name + QStringLiteral(" is not shown")));
+        }
+
+        // A screen reader says each field's label with it: every field shown
+        // is a label's buddy.
+        QSet<const QWidget*> labelled;
+        for (const QLabel* label : tool->findChildren<QLabel*>())
+            labelled.insert(label->buddy());
+        for (QLineEdit* field : tool->findChildren<QLineEdit*>()) {
+            if (field->isVisible() && !field->parent()->inherits("QComboBox"))
+                QVERIFY2(labelled.contains(field), qPrintable(field->objectName()));
         }
 
         const QSize minimum = tool->minimumSizeHint().expandedTo(tool->minimumSize());

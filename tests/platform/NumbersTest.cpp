@@ -212,6 +212,14 @@ TEST(DecimalCommaAgainstStrtof, random_texts_read_as_strtof_reads_them_with_a_po
     }
 }
 
+TEST(ReadFloat, reads_no_digit_beyond_the_end_of_its_text)
+{
+    // "5," cut from "5,5": the digit after the comma is not the text's.
+    const std::string whole = "5,5";
+    EXPECT_EQ(platform::readFloat(std::string_view(whole).substr(0, 2)), 5.0f);
+    EXPECT_EQ(platform::lengthOfNumber(std::string_view(whole).substr(0, 2)), 1u);
+}
+
 TEST(Locale, a_german_locale_changes_neither_reading_nor_formatting)
 {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
