@@ -1000,7 +1000,7 @@
     </message>
     <message>
         <source>Choose a tool. Each window keeps what you typed until you quit.</source>
-        <translation>Scegli uno strumento: ogni finestra tiene i dati finché non esci.</translation>
+        <translation>Scegli uno strumento: ogni finestra tiene i dati fino all&apos;uscita.</translation>
     </message>
     <message>
         <source>&amp;Inclined plane</source>
@@ -1068,7 +1068,7 @@
     </message>
     <message>
         <source>p&#xa0;=&#xa0;F&#xa0;/&#xa0;A, and p&#xa0;=&#xa0;ρ&#xa0;·&#xa0;g&#xa0;·&#xa0;h at a depth</source>
-        <translation>p&#xa0;=&#xa0;F&#xa0;/&#xa0;A, e p&#xa0;=&#xa0;ρ&#xa0;·&#xa0;g&#xa0;·&#xa0;h in profondità</translation>
+        <translation>p&#xa0;=&#xa0;F&#xa0;/&#xa0;A, e p&#xa0;=&#xa0;ρ&#xa0;·&#xa0;g&#xa0;·&#xa0;h in un liquido</translation>
     </message>
     <message>
         <source>Fluid pressure</source>
