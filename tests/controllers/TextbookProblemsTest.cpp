@@ -33,23 +33,38 @@ struct SlopeCase
     std::string marked = {}; // the fields typed in that carry a reading note
 };
 
+// The ramp group of the inclined plane, drawn to memory, pressed once with
+// the weight, mass and angle typed.
+struct Slope
+{
+    static constexpr std::array<const char*, 6> names = {"slopeWeight", "slopeMass", "slopeAngle",
+                                                         "slopeW",      "slopeOrto", "slopePara"};
+    test::Fields f{"slopeWeight", "slopeMass", "slopeAngle", "slopeW", "slopeOrto", "slopePara"};
+    test::MemoryDrawing drawing;
+    PianoController c;
+
+    explicit Slope(const std::array<const char*, 3>& typed)
+    {
+        platform::Field** outlets[] = {&c.slopeWeight, &c.slopeMass, &c.slopeAngle,
+                                       &c.slopeW,      &c.slopeOrto, &c.slopePara};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            *outlets[i] = &f.at(names[i]);
+            f.at(names[i]).text = i < typed.size() ? typed[i] : "";
+        }
+        c.rampDrawing = &drawing;
+        c.analyzeSlope(nullptr);
+    }
+};
+
 using AnalyzeSlope = testing::TestWithParam<SlopeCase>;
 
 TEST_P(AnalyzeSlope, resolves_the_weight_or_the_weight_of_the_mass_at_the_angle)
 {
-    const char* names[] = {"slopeWeight", "slopeMass", "slopeAngle",
-                           "slopeW",      "slopeOrto", "slopePara"};
-    test::Fields f{"slopeWeight", "slopeMass", "slopeAngle", "slopeW", "slopeOrto", "slopePara"};
-    test::MemoryDrawing drawing;
-    PianoController c;
-    platform::Field** outlets[] = {&c.slopeWeight, &c.slopeMass, &c.slopeAngle,
-                                   &c.slopeW,      &c.slopeOrto, &c.slopePara};
-    for (std::size_t i = 0; i < 6; ++i) {
-        *outlets[i] = &f.at(names[i]);
-        f.at(names[i]).text = i < 3 ? GetParam().texts[i] : "";
-    }
-    c.rampDrawing = &drawing;
-    c.analyzeSlope(nullptr);
+    const auto& texts = GetParam().texts;
+    Slope slope({texts[0], texts[1], texts[2]});
+    const auto& names = Slope::names;
+    test::Fields& f = slope.f;
+    test::MemoryDrawing& drawing = slope.drawing;
     for (std::size_t i = 3; i < 6; ++i)
         EXPECT_EQ(f.at(names[i]).text, GetParam().texts[i]) << names[i];
     for (std::size_t i = 0; i < 3; ++i) {
@@ -87,19 +102,8 @@ using RampComponents = testing::TestWithParam<RampCase>;
 // share of the weight drawn straight down.
 TEST_P(RampComponents, each_arrow_lies_the_way_its_label_says)
 {
-    test::Fields f{"slopeWeight", "slopeMass", "slopeAngle", "slopeW", "slopeOrto", "slopePara"};
-    test::MemoryDrawing drawing;
-    PianoController c;
-    c.slopeWeight = &f.at("slopeWeight");
-    c.slopeMass = &f.at("slopeMass");
-    c.slopeAngle = &f.at("slopeAngle");
-    c.slopeW = &f.at("slopeW");
-    c.slopeOrto = &f.at("slopeOrto");
-    c.slopePara = &f.at("slopePara");
-    c.rampDrawing = &drawing;
-    f.at("slopeWeight").text = "50";
-    f.at("slopeAngle").text = GetParam().angle;
-    c.analyzeSlope(nullptr);
+    Slope slope({"50", "", GetParam().angle});
+    const test::MemoryDrawing& drawing = slope.drawing;
 
     const double radians = std::atof(GetParam().angle) * std::numbers::pi / 180.0;
     const double along[] = {std::cos(radians), std::sin(radians)};
