@@ -86,12 +86,12 @@ struct Interface::Windows
     // Each tool's working, at the foot of the column beside its fields; the
     // errors window's lab sheet, at the top of that column; the results log,
     // built when it is first opened.
-    WorkingPane pianoWorking{&piano, piano.ui.workingHost};
-    WorkingPane errorsWorking{&errors, errors.ui.workingHost};
-    WorkingPane frictionWorking{&friction, friction.ui.workingHost};
-    WorkingPane torqueWorking{&torque, torque.ui.workingHost};
-    WorkingPane vectorsWorking{&vectors, vectors.ui.workingHost};
-    WorkingPane fluidWorking{&fluid, fluid.ui.workingHost};
+    WorkingPane pianoWorking{piano.ui.workingHost};
+    WorkingPane errorsWorking{errors.ui.workingHost};
+    WorkingPane frictionWorking{friction.ui.workingHost};
+    WorkingPane torqueWorking{torque.ui.workingHost};
+    WorkingPane vectorsWorking{vectors.ui.workingHost};
+    WorkingPane fluidWorking{fluid.ui.workingHost};
     LabSheetView labSheet{&errors, errors.ui.meanLayout, 3, errors.ui.erase,
                           errors.ui.pictureColumn};
     std::unique_ptr<ResultsLogWindow> log;

@@ -10,10 +10,10 @@
 
 namespace platform::qt {
 
-WorkingPane::WorkingPane(QWidget* window, QWidget* host)
+WorkingPane::WorkingPane(QWidget* host)
     : pane(host, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
 {
-    onFirstShow(window, [this, host] { buildButton(host); });
+    onFirstShow(host->window(), [this, host] { buildButton(host); });
 }
 
 void WorkingPane::buildButton(QWidget* host)

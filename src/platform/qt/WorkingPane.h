@@ -16,7 +16,7 @@ namespace platform::qt {
 class WorkingPane final : public TextPane
 {
 public:
-    WorkingPane(QWidget* window, QWidget* host);
+    explicit WorkingPane(QWidget* host);
 
     void show(const std::vector<Text>& lines) override;
 
