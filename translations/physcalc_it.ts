@@ -53,6 +53,145 @@
     </message>
 </context>
 <context>
+    <name>AttritoMotionPart</name>
+    <message>
+        <source>Pushed across level ground: does it move?  a = (P − μk · N) / m</source>
+        <translation>Spinto su un piano orizzontale: si muove?  a = (P − μk · N) / m</translation>
+    </message>
+    <message>
+        <source>Mass of the &amp;body m:</source>
+        <translation>Massa del corpo m (k&amp;g):</translation>
+    </message>
+    <message>
+        <source>Mass of the body, in kilograms; when given, N = m · g</source>
+        <translation>Massa del corpo, in chilogrammi; se data, N = m · g</translation>
+    </message>
+    <message>
+        <source>Mass of the pushed body</source>
+        <translation>Massa del corpo spinto</translation>
+    </message>
+    <message>
+        <source>or norma&amp;l force N:</source>
+        <translation>o forza norma&amp;le N:</translation>
+    </message>
+    <message>
+        <source>Normal force on level ground, in newtons, when the mass is not given</source>
+        <translation>Forza normale su un piano orizzontale, in newton, quando la massa non è data</translation>
+    </message>
+    <message>
+        <source>Normal force on the pushed body</source>
+        <translation>Forza normale sul corpo spinto</translation>
+    </message>
+    <message>
+        <source>Hori&amp;zontal push P:</source>
+        <translation>Spinta ori&amp;zzontale P:</translation>
+    </message>
+    <message>
+        <source>The push along the ground, in newtons</source>
+        <translation>La spinta lungo il piano, in newton</translation>
+    </message>
+    <message>
+        <source>Horizontal push</source>
+        <translation>Spinta orizzontale</translation>
+    </message>
+    <message>
+        <source>μs (s&amp;tatic):</source>
+        <translation>Co&amp;efficiente μs (statico):</translation>
+    </message>
+    <message>
+        <source>Coefficient of static friction</source>
+        <translation>Coefficiente d&apos;attrito statico</translation>
+    </message>
+    <message>
+        <source>Static coefficient of the pushed body</source>
+        <translation>Coefficiente statico del corpo spinto</translation>
+    </message>
+    <message>
+        <source>μk (d&amp;ynamic):</source>
+        <translation>Coefficiente μ&amp;k (dinamico):</translation>
+    </message>
+    <message>
+        <source>Coefficient of kinetic (dynamic) friction</source>
+        <translation>Coefficiente d&apos;attrito dinamico</translation>
+    </message>
+    <message>
+        <source>Kinetic coefficient of the pushed body</source>
+        <translation>Coefficiente dinamico del corpo spinto</translation>
+    </message>
+    <message>
+        <source>Does it m&amp;ove?</source>
+        <translation>Si m&amp;uove?</translation>
+    </message>
+    <message>
+        <source>Whether the push moves the body, and its acceleration</source>
+        <translation>Se la spinta muove il corpo, e la sua accelerazione</translation>
+    </message>
+    <message>
+        <source>Find whether it moves and its acceleration</source>
+        <translation>Trova se si muove e la sua accelerazione</translation>
+    </message>
+    <message>
+        <source>The largest push static friction can hold, in newtons</source>
+        <translation>La spinta più grande che l&apos;attrito statico può trattenere, in newton</translation>
+    </message>
+    <message>
+        <source>Greatest static friction on the pushed body</source>
+        <translation>Attrito statico massimo sul corpo spinto</translation>
+    </message>
+    <message>
+        <source>Verdict:</source>
+        <translation>Esito:</translation>
+    </message>
+    <message>
+        <source>Whether the push moves the body</source>
+        <translation>Se la spinta muove il corpo</translation>
+    </message>
+    <message>
+        <source>Whether the pushed body moves</source>
+        <translation>Se il corpo spinto si muove</translation>
+    </message>
+    <message>
+        <source>Friction F:</source>
+        <translation>Attrito F:</translation>
+    </message>
+    <message>
+        <source>Friction acting: equal to the push at rest, μk · N when moving, in newtons</source>
+        <translation>Attrito che agisce: uguale alla spinta a riposo, μk · N in moto, in newton</translation>
+    </message>
+    <message>
+        <source>Friction on the pushed body</source>
+        <translation>Attrito sul corpo spinto</translation>
+    </message>
+    <message>
+        <source>Net force P − μk · N:</source>
+        <translation>Forza risultante P − μk · N:</translation>
+    </message>
+    <message>
+        <source>Net force along the ground, in newtons; 0 at rest</source>
+        <translation>Forza risultante lungo il piano, in newton; 0 a riposo</translation>
+    </message>
+    <message>
+        <source>Net force on the pushed body</source>
+        <translation>Forza risultante sul corpo spinto</translation>
+    </message>
+    <message>
+        <source>Acceleration a:</source>
+        <translation>Accelerazione a:</translation>
+    </message>
+    <message>
+        <source>a = (P − μk · N) / m, in metres per second squared; 0 at rest</source>
+        <translation>a = (P − μk · N) / m, in metri al secondo quadrato; 0 a riposo</translation>
+    </message>
+    <message>
+        <source>Acceleration of the pushed body</source>
+        <translation>Accelerazione del corpo spinto</translation>
+    </message>
+    <message>
+        <source>Static limit μs · N:</source>
+        <translation>Massimo statico μs · N:</translation>
+    </message>
+</context>
+<context>
     <name>AttritoWindow</name>
     <message>
         <source>Friction</source>
@@ -209,6 +348,41 @@
     <message>
         <source>&amp;6  N = F / k</source>
         <translation>&amp;6  N = F / k</translation>
+    </message>
+</context>
+<context>
+    <name>Bearing</name>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>%1° N of E</source>
+        <translation>%1° N di E</translation>
+    </message>
+    <message>
+        <source>%1° N of W</source>
+        <translation>%1° N di O</translation>
+    </message>
+    <message>
+        <source>%1° S of W</source>
+        <translation>%1° S di O</translation>
+    </message>
+    <message>
+        <source>%1° S of E</source>
+        <translation>%1° S di E</translation>
     </message>
 </context>
 <context>
@@ -738,6 +912,18 @@
     <message>
         <source>A block at rest on level ground, pushed to the right. The ground pushes up with %1 N; static friction of up to %2 N acts to the left, against the push.</source>
         <translation>Un blocco fermo su un piano orizzontale, spinto verso destra. Il piano lo spinge verso l&apos;alto con %1 N; l&apos;attrito statico, fino a %2 N, agisce verso sinistra, opponendosi alla spinta.</translation>
+    </message>
+    <message>
+        <source>Moves: the push of %1 N is more than the greatest static friction, %2 N.</source>
+        <translation>Si muove: la spinta di %1 N supera l&apos;attrito statico massimo, %2 N.</translation>
+    </message>
+    <message>
+        <source>Stays at rest: the push of %1 N is less than the greatest static friction, %2 N.</source>
+        <translation>Resta fermo: la spinta di %1 N è minore dell&apos;attrito statico massimo, %2 N.</translation>
+    </message>
+    <message>
+        <source>On the point of moving: the push of %1 N equals the greatest static friction, %2 N. Once moving, it goes on as below.</source>
+        <translation>Sul punto di muoversi: la spinta di %1 N è uguale all&apos;attrito statico massimo, %2 N. Una volta in moto, prosegue come sotto.</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1525,26 @@
         <source>Back to the previous vector</source>
         <translation>Torna al vettore precedente</translation>
     </message>
+    <message>
+        <source>Or a bea&amp;ring:</source>
+        <translation>Oppure una di&amp;rezione cardinale:</translation>
+    </message>
+    <message>
+        <source>A compass bearing such as N20W, 20° W of N, S40W, 40 S of W or E, or an angle from +x (0 to 360, or -180 to 180): fills the angle and the direction</source>
+        <translation>Una direzione cardinale come N20O, 20° O di N, S40O, 40 S di O o E, oppure un angolo da +x (da 0 a 360, o da -180 a 180): riempie l&apos;angolo e la direzione</translation>
+    </message>
+    <message>
+        <source>Bearing or angle from +x</source>
+        <translation>Direzione cardinale o angolo da +x</translation>
+    </message>
+    <message>
+        <source>Fills the angle and the direction</source>
+        <translation>Riempie l&apos;angolo e la direzione</translation>
+    </message>
+    <message>
+        <source>N20W, 20° W of N, 184.65</source>
+        <translation>N20O, 20° O di N, 184.65</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -1418,12 +1624,263 @@
         <source>%1 was read as %2, beyond what the calculator holds (about 3.4 × 10³⁸): the mean and the lab sheet&apos;s figures have no value while it is in the series.</source>
         <translation>%1 è stato letto come %2, oltre il massimo che la calcolatrice può contenere (circa 3.4 × 10³⁸): la media e i dati della scheda di laboratorio non hanno valore finché resta nella serie.</translation>
     </message>
+    <message>
+        <source>%1 is 0: the acceleration divides by it (inf, or nan for 0 / 0).</source>
+        <translation>%1 è 0: l&apos;accelerazione si divide per esso (inf, o nan per 0 / 0).</translation>
+    </message>
+    <message>
+        <source>The push is less than the kinetic friction: once moving, the body slows down (a below 0) and stops.</source>
+        <translation>La spinta è minore dell&apos;attrito dinamico: una volta in moto, il corpo rallenta (a sotto 0) e si ferma.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both typed: %1 was used, %2 left out.</source>
+        <translation>%1 e %2 sono entrambi scritti: è stato usato %1, %2 lasciato da parte.</translation>
+    </message>
+    <message>
+        <source>Kinetic friction is more than the pull along the ramp: once moving, the body slows down (a below 0).</source>
+        <translation>L&apos;attrito dinamico supera la forza lungo il piano: una volta in moto, il corpo rallenta (a sotto 0).</translation>
+    </message>
+    <message>
+        <source>W∥ alone overcomes static friction: no push down the ramp is needed to start it.</source>
+        <translation>W∥ da solo vince l&apos;attrito statico: non serve una spinta verso il basso per metterlo in moto.</translation>
+    </message>
+    <message>
+        <source>“%1” is no bearing: type one such as N20W, 20° W of N or E, or an angle from +x between -180 and 360°.</source>
+        <translation>«%1» non è una direzione: scrivine una come N20O, 20° O di N o E, oppure un angolo da +x tra -180 e 360°.</translation>
+    </message>
+    <message>
+        <source>%1: the bearing %2 is %3° from the x axis with the code %4.</source>
+        <translation>%1: la direzione %2 è %3° dall&apos;asse x con il codice %4.</translation>
+    </message>
 </context>
 <context>
     <name>NumberHint</name>
     <message>
         <source>Numbers take a point or a comma, as in 2.5 or 2,5.</source>
         <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5.</translation>
+    </message>
+</context>
+<context>
+    <name>PianoFrictionPart</name>
+    <message>
+        <source>Body on a ramp with friction (g = 9.81 m/s²)</source>
+        <translation>Corpo su un piano inclinato con attrito (g = 9.81 m/s²)</translation>
+    </message>
+    <message>
+        <source>Weigh&amp;t W:</source>
+        <translation>Peso &amp;W:</translation>
+    </message>
+    <message>
+        <source>Weight of the body, in newtons</source>
+        <translation>Forza peso del corpo, in newton</translation>
+    </message>
+    <message>
+        <source>Weight on the ramp with friction</source>
+        <translation>Peso sul piano con attrito</translation>
+    </message>
+    <message>
+        <source>or ma&amp;ss m:</source>
+        <translation>&amp;o massa m:</translation>
+    </message>
+    <message>
+        <source>Mass of the body, in kilograms; when given, the weight is m · g</source>
+        <translation>Massa del corpo, in chilogrammi; se è data, la forza peso è m · g</translation>
+    </message>
+    <message>
+        <source>Mass on the ramp with friction</source>
+        <translation>Massa sul piano con attrito</translation>
+    </message>
+    <message>
+        <source>A&amp;ngle α:</source>
+        <translation>Angolo α (gra&amp;di):</translation>
+    </message>
+    <message>
+        <source>Angle between the ramp and the ground, in degrees</source>
+        <translation>Angolo tra il piano inclinato e l&apos;orizzontale, in gradi</translation>
+    </message>
+    <message>
+        <source>Angle of the ramp with friction</source>
+        <translation>Angolo del piano con attrito</translation>
+    </message>
+    <message>
+        <source>μs (stati&amp;c):</source>
+        <translation>μs (stat&amp;ico):</translation>
+    </message>
+    <message>
+        <source>Coefficient of static friction; empty for none</source>
+        <translation>Coefficiente d&apos;attrito statico; vuoto per nessuno</translation>
+    </message>
+    <message>
+        <source>Static coefficient on the ramp</source>
+        <translation>Coefficiente statico sul piano</translation>
+    </message>
+    <message>
+        <source>μk (d&amp;ynamic):</source>
+        <translation>μ&amp;k (dinamico):</translation>
+    </message>
+    <message>
+        <source>Coefficient of kinetic friction; empty to find it from the friction below</source>
+        <translation>Coefficiente d&apos;attrito dinamico; vuoto per ricavarlo dall&apos;attrito qui sotto</translation>
+    </message>
+    <message>
+        <source>Kinetic coefficient on the ramp</source>
+        <translation>Coefficiente dinamico sul piano</translation>
+    </message>
+    <message>
+        <source>or sliding &amp;friction f:</source>
+        <translation>o attrito radente &amp;f:</translation>
+    </message>
+    <message>
+        <source>Friction while the body slides, in newtons: μk = f / N</source>
+        <translation>Attrito mentre il corpo scivola, in newton: μk = f / N</translation>
+    </message>
+    <message>
+        <source>Sliding friction on the ramp</source>
+        <translation>Attrito radente sul piano</translation>
+    </message>
+    <message>
+        <source>&amp;Push along it P (+ up):</source>
+        <translation>Spinta P (+ s&amp;u):</translation>
+    </message>
+    <message>
+        <source>A push along the ramp, in newtons: positive up the ramp, negative down; empty for none</source>
+        <translation>Una spinta lungo il piano, in newton: positiva verso l&apos;alto, negativa verso il basso; vuoto per nessuna</translation>
+    </message>
+    <message>
+        <source>Push along the ramp</source>
+        <translation>Spinta lungo il piano</translation>
+    </message>
+    <message>
+        <source>Sl&amp;ide?</source>
+        <translation>Sci&amp;vola?</translation>
+    </message>
+    <message>
+        <source>Whether the body stays or slides, and its acceleration</source>
+        <translation>Se il corpo resta fermo o scivola, e la sua accelerazione</translation>
+    </message>
+    <message>
+        <source>Find whether the body slides</source>
+        <translation>Trova se il corpo scivola</translation>
+    </message>
+    <message>
+        <source>Force of the ramp on the body, across it, in newtons</source>
+        <translation>Forza del piano sul corpo, perpendicolare al piano, in newton</translation>
+    </message>
+    <message>
+        <source>Normal force on the ramp</source>
+        <translation>Forza normale sul piano</translation>
+    </message>
+    <message>
+        <source>W∥ = W sin α:</source>
+        <translation>W∥ = W sin α:</translation>
+    </message>
+    <message>
+        <source>Component of the weight down the ramp, in newtons</source>
+        <translation>Componente del peso lungo il piano, verso il basso, in newton</translation>
+    </message>
+    <message>
+        <source>Weight along the ramp with friction</source>
+        <translation>Peso lungo il piano con attrito</translation>
+    </message>
+    <message>
+        <source>The largest pull along the ramp static friction can hold, in newtons</source>
+        <translation>La forza più grande lungo il piano che l&apos;attrito statico può trattenere, in newton</translation>
+    </message>
+    <message>
+        <source>Greatest static friction on the ramp</source>
+        <translation>Attrito statico massimo sul piano</translation>
+    </message>
+    <message>
+        <source>Verdict:</source>
+        <translation>Esito:</translation>
+    </message>
+    <message>
+        <source>Whether the body stays or slides, and which way</source>
+        <translation>Se il corpo resta fermo o scivola, e in che verso</translation>
+    </message>
+    <message>
+        <source>Whether the body slides</source>
+        <translation>Se il corpo scivola</translation>
+    </message>
+    <message>
+        <source>μk used:</source>
+        <translation>μk usato:</translation>
+    </message>
+    <message>
+        <source>The kinetic coefficient typed, or f / N</source>
+        <translation>Il coefficiente dinamico scritto, oppure f / N</translation>
+    </message>
+    <message>
+        <source>Kinetic coefficient used on the ramp</source>
+        <translation>Coefficiente dinamico usato sul piano</translation>
+    </message>
+    <message>
+        <source>Friction f:</source>
+        <translation>Attrito f:</translation>
+    </message>
+    <message>
+        <source>Friction acting along the ramp: what holds it at rest, μk · N when sliding, in newtons</source>
+        <translation>Attrito lungo il piano: quello che lo trattiene a riposo, μk · N quando scivola, in newton</translation>
+    </message>
+    <message>
+        <source>Friction on the ramp</source>
+        <translation>Attrito sul piano</translation>
+    </message>
+    <message>
+        <source>Net force along the ramp:</source>
+        <translation>Forza risultante:</translation>
+    </message>
+    <message>
+        <source>Net force the way the body slides, in newtons; 0 at rest</source>
+        <translation>Forza risultante nel verso in cui il corpo scivola, in newton; 0 a riposo</translation>
+    </message>
+    <message>
+        <source>Net force along the ramp</source>
+        <translation>Forza risultante lungo il piano</translation>
+    </message>
+    <message>
+        <source>Acceleration a:</source>
+        <translation>Accelerazione a:</translation>
+    </message>
+    <message>
+        <source>Acceleration the way the body slides, in metres per second squared; 0 at rest</source>
+        <translation>Accelerazione nel verso in cui il corpo scivola, in metri al secondo quadrato; 0 a riposo</translation>
+    </message>
+    <message>
+        <source>Acceleration on the ramp</source>
+        <translation>Accelerazione sul piano</translation>
+    </message>
+    <message>
+        <source>Push to start it:</source>
+        <translation>Spinta per avviarlo:</translation>
+    </message>
+    <message>
+        <source>Push along the ramp that sets the body moving, the way of the push typed (up when none), in newtons</source>
+        <translation>Spinta lungo il piano che mette in moto il corpo, nel verso della spinta scritta (verso l&apos;alto se nessuna), in newton</translation>
+    </message>
+    <message>
+        <source>Push to start it moving</source>
+        <translation>Spinta per metterlo in moto</translation>
+    </message>
+    <message>
+        <source>Push for steady speed:</source>
+        <translation>Spinta a v costante:</translation>
+    </message>
+    <message>
+        <source>Push along the ramp that keeps it moving at constant speed, the way of the push typed (up when none), in newtons</source>
+        <translation>Spinta lungo il piano che lo mantiene in moto a velocità costante, nel verso della spinta scritta (verso l&apos;alto se nessuna), in newton</translation>
+    </message>
+    <message>
+        <source>Push to keep it moving steadily</source>
+        <translation>Spinta per mantenerlo in moto costante</translation>
+    </message>
+    <message>
+        <source>Normal force N:</source>
+        <translation>Forza normale N:</translation>
+    </message>
+    <message>
+        <source>Static limit μs · N:</source>
+        <translation>Massimo statico μs · N:</translation>
     </message>
 </context>
 <context>
@@ -1693,6 +2150,26 @@
     <message>
         <source>No ramp drawn: the angle must lie between 0 and 90 degrees.</source>
         <translation>Nessun piano disegnato: l&apos;angolo deve essere compreso tra 0 e 90 gradi.</translation>
+    </message>
+    <message>
+        <source>Stays at rest: the pull along the ramp, %1 N, is less than the greatest static friction, %2 N.</source>
+        <translation>Resta fermo: la forza lungo il piano, %1 N, è minore dell&apos;attrito statico massimo, %2 N.</translation>
+    </message>
+    <message>
+        <source>On the point of sliding up the ramp: the pull along it, %1 N, equals the greatest static friction, %2 N. Once moving, it goes on as below.</source>
+        <translation>Sul punto di scivolare verso l&apos;alto: la forza lungo il piano, %1 N, è uguale all&apos;attrito statico massimo, %2 N. Una volta in moto, prosegue come sotto.</translation>
+    </message>
+    <message>
+        <source>On the point of sliding down the ramp: the pull along it, %1 N, equals the greatest static friction, %2 N. Once moving, it goes on as below.</source>
+        <translation>Sul punto di scivolare verso il basso: la forza lungo il piano, %1 N, è uguale all&apos;attrito statico massimo, %2 N. Una volta in moto, prosegue come sotto.</translation>
+    </message>
+    <message>
+        <source>Slides up the ramp: the pull along it, %1 N, is more than the greatest static friction, %2 N.</source>
+        <translation>Scivola verso l&apos;alto: la forza lungo il piano, %1 N, supera l&apos;attrito statico massimo, %2 N.</translation>
+    </message>
+    <message>
+        <source>Slides down the ramp: the pull along it, %1 N, is more than the greatest static friction, %2 N.</source>
+        <translation>Scivola verso il basso: la forza lungo il piano, %1 N, supera l&apos;attrito statico massimo, %2 N.</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2512,18 @@
         <source>Resultant direction</source>
         <translation>Direzione della risultante</translation>
     </message>
+    <message>
+        <source>As a &amp;bearing:</source>
+        <translation>Direzione &amp;bussola:</translation>
+    </message>
+    <message>
+        <source>Direction of the resultant as a compass bearing from east or west, such as 4.65° S of W</source>
+        <translation>Direzione della risultante come direzione cardinale da est o da ovest, per esempio 4.65° S di O</translation>
+    </message>
+    <message>
+        <source>Resultant bearing</source>
+        <translation>Direzione cardinale della risultante</translation>
+    </message>
 </context>
 <context>
     <name>Working</name>
@@ -2213,6 +2702,54 @@
     <message>
         <source>W∥ = W · sin α = %1 N × sin %2° = %3 N</source>
         <translation>W∥ = W · sin α = %1 N × sin %2° = %3 N</translation>
+    </message>
+    <message>
+        <source>m = N / g = %1 N / 9.81 m/s² = %2 kg</source>
+        <translation>m = N / g = %1 N / 9.81 m/s² = %2 kg</translation>
+    </message>
+    <message>
+        <source>μs · N = %1 × %2 N = %3 N</source>
+        <translation>μs · N = %1 × %2 N = %3 N</translation>
+    </message>
+    <message>
+        <source>At rest, friction holds the push: F = P = %1 N, a = 0</source>
+        <translation>A riposo, l&apos;attrito trattiene la spinta: F = P = %1 N, a = 0</translation>
+    </message>
+    <message>
+        <source>μk · N = %1 × %2 N = %3 N</source>
+        <translation>μk · N = %1 × %2 N = %3 N</translation>
+    </message>
+    <message>
+        <source>F net = P − μk · N = %1 N − %2 N = %3 N</source>
+        <translation>F ris = P − μk · N = %1 N − %2 N = %3 N</translation>
+    </message>
+    <message>
+        <source>a = F net / m = %1 N / %2 kg = %3 m/s²</source>
+        <translation>a = F ris / m = %1 N / %2 kg = %3 m/s²</translation>
+    </message>
+    <message>
+        <source>m = W / g = %1 N / 9.81 m/s² = %2 kg</source>
+        <translation>m = W / g = %1 N / 9.81 m/s² = %2 kg</translation>
+    </message>
+    <message>
+        <source>N = W · cos α = %1 N × cos %2° = %3 N</source>
+        <translation>N = W · cos α = %1 N × cos %2° = %3 N</translation>
+    </message>
+    <message>
+        <source>μk = f / N = %1 N / %2 N = %3</source>
+        <translation>μk = f / N = %1 N / %2 N = %3</translation>
+    </message>
+    <message>
+        <source>Pull along the ramp = P − W∥ = %1 N − %2 N = %3 N</source>
+        <translation>Forza lungo il piano = P − W∥ = %1 N − %2 N = %3 N</translation>
+    </message>
+    <message>
+        <source>F net = %1 N − %2 N = %3 N, a = F net / m = %3 N / %4 kg = %5 m/s²</source>
+        <translation>F ris = %1 N − %2 N = %3 N, a = F ris / m = %3 N / %4 kg = %5 m/s²</translation>
+    </message>
+    <message>
+        <source>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</source>
+        <translation>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</translation>
     </message>
 </context>
 <context>

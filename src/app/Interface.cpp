@@ -10,6 +10,7 @@
 #include "Translations.h"
 #include "WorkingPane.h"
 #include "ui_AttritoMassPart.h"
+#include "ui_AttritoMotionPart.h"
 #include "ui_AttritoWindow.h"
 #include "ui_CountPanel.h"
 #include "ui_ErrorWindow.h"
@@ -19,6 +20,7 @@
 #include "ui_MomentoLeverPart.h"
 #include "ui_MomentoWindow.h"
 #include "ui_NewVectorSheet.h"
+#include "ui_PianoFrictionPart.h"
 #include "ui_PianoSlopePart.h"
 #include "ui_PianoWindow.h"
 #include "ui_VectorsWindow.h"
@@ -450,6 +452,43 @@ void Interface::connectPiano()
             markStaleOnEdit({part.slopeWeight, part.slopeMass, part.slopeAngle},
                             {part.slopeW, part.slopeOrto, part.slopePara}, {part.analyzeSlope});
         });
+    // Its own column between the fields and the picture, which draws it.
+    buildOnFirstShow<Ui::PianoFrictionPart>(
+        ui.fieldsColumn, [this, &c, &ui](const Ui::PianoFrictionPart& part) {
+            auto* column = new QVBoxLayout;
+            ui.columns->insertLayout(1, column);
+            column->addWidget(part.rampFrictionGroup);
+            column->addStretch();
+            part.rampFrictionGroup->show();
+            placeInTabOrder(part.rampFrictionGroup);
+            const std::initializer_list<QLineEdit*> inputs{
+                part.rampWeight, part.rampMass, part.rampKs,   part.rampKd,
+                part.rampFk,     part.rampPush, part.rampAngle};
+            c.rampWeight = outlets.field(part.rampWeight);
+            c.rampMass = outlets.field(part.rampMass);
+            c.rampAngle = outlets.field(part.rampAngle);
+            c.rampKs = outlets.field(part.rampKs);
+            c.rampKd = outlets.field(part.rampKd);
+            c.rampFk = outlets.field(part.rampFk);
+            c.rampPush = outlets.field(part.rampPush);
+            c.rampNormal = outlets.field(part.rampNormal);
+            c.rampPara = outlets.field(part.rampPara);
+            c.rampStaticMax = outlets.field(part.rampStaticMax);
+            c.rampVerdict = outlets.field(part.rampVerdict);
+            c.rampKdUsed = outlets.field(part.rampKdUsed);
+            c.rampFriction = outlets.field(part.rampFriction);
+            c.rampNet = outlets.field(part.rampNet);
+            c.rampAccel = outlets.field(part.rampAccel);
+            c.rampStart = outlets.field(part.rampStart);
+            c.rampSteady = outlets.field(part.rampSteady);
+            connectAction(part.analyzeFriction, c, &PianoController::analyzeFriction);
+            pressOnReturn(inputs, part.analyzeFriction);
+            markStaleOnEdit(inputs,
+                            {part.rampNormal, part.rampPara, part.rampStaticMax, part.rampVerdict,
+                             part.rampKdUsed, part.rampFriction, part.rampNet, part.rampAccel,
+                             part.rampStart, part.rampSteady},
+                            {part.analyzeFriction});
+        });
 }
 
 void Interface::connectErrori()
@@ -523,6 +562,34 @@ void Interface::connectAttrito()
             connectAction(part.getFpFromMassStat, c, &AttritoController::getFpFromMassStat);
             connectAction(part.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
         });
+    // Its own column beside the block it draws on.
+    buildOnFirstShow<Ui::AttritoMotionPart>(
+        ui.fieldsColumn, [this, &c, &ui](const Ui::AttritoMotionPart& part) {
+            auto* column = new QVBoxLayout;
+            ui.columns->insertLayout(1, column);
+            column->addWidget(part.motionGroup);
+            column->addStretch();
+            part.motionGroup->show();
+            placeInTabOrder(part.motionGroup);
+            const std::initializer_list<QLineEdit*> inputs{
+                part.motionMass, part.motionNormal, part.motionPush, part.motionKs, part.motionKd};
+            c.motionMass = outlets.field(part.motionMass);
+            c.motionNormal = outlets.field(part.motionNormal);
+            c.motionPush = outlets.field(part.motionPush);
+            c.motionKs = outlets.field(part.motionKs);
+            c.motionKd = outlets.field(part.motionKd);
+            c.motionStaticMax = outlets.field(part.motionStaticMax);
+            c.motionVerdict = outlets.field(part.motionVerdict);
+            c.motionFriction = outlets.field(part.motionFriction);
+            c.motionNet = outlets.field(part.motionNet);
+            c.motionAccel = outlets.field(part.motionAccel);
+            connectAction(part.getMotion, c, &AttritoController::getMotion);
+            pressOnReturn(inputs, part.getMotion);
+            markStaleOnEdit(inputs,
+                            {part.motionStaticMax, part.motionVerdict, part.motionFriction,
+                             part.motionNet, part.motionAccel},
+                            {part.getMotion});
+        });
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
     solveOnReturn({{ui.f1d, ui.getF1d}, {ui.kas, ui.getKas}, {ui.fpOfstat, ui.getFpFromStat}});
     solveOnReturn({{ui.fad, ui.getFad}, {ui.kad, ui.getKd}, {ui.fpOfDinam, ui.getFpFromDinam}});
@@ -574,6 +641,15 @@ void Interface::connectVectors()
     c.rx = outlets.field(window.rx);
     c.ry = outlets.field(window.ry);
     c.resultDirection = outlets.field(window.resultDirection);
+    c.resultBearing = outlets.field(window.resultBearing);
+    c.bearing = outlets.field(sheet.bearing);
+    // A bearing fills the angle and the code as it is typed; changing
+    // either by hand leaves the bearing behind.
+    QObject::connect(sheet.bearing, &QLineEdit::textEdited, sheet.bearing,
+                     [&c, edit = sheet.bearing] { c.readBearing(edit); });
+    for (QLineEdit* byHand : {sheet.angle})
+        QObject::connect(byHand, &QLineEdit::textEdited, sheet.bearing, &QLineEdit::clear);
+    QObject::connect(sheet.where, &QComboBox::activated, sheet.bearing, &QLineEdit::clear);
     c.diagram = window.diagram;
     componentTable = std::make_unique<TextPaneView>(
         window.componentsHost, QStringLiteral("componentTable"),

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -218,4 +219,127 @@ void AttritoController::draw(float friction, float normal, bool moving)
 {
     if (blockDrawing != nullptr)
         drawBlock(*blockDrawing, friction, normal, moving);
+}
+
+namespace {
+
+bool typed(const platform::Field& field)
+{
+    return field.stringValue().find_first_not_of(" \t") != std::string::npos;
+}
+
+// Forces compared as they are shown, to the hundredth: a push that shows as
+// the greatest static friction is judged equal to it, as the person would.
+long hundredths(float force)
+{
+    return std::lround(double{force} * 100.0);
+}
+
+} // namespace
+
+// A push equal to the greatest static friction leaves the body on the point
+// of moving: the figures are then those of the body once set moving, which is
+// what a textbook asks for when "that push is kept".
+void AttritoController::getMotion(platform::Sender)
+{
+    press.begin("a = (P − μk · N) / m");
+    const bool byMass =
+        typed(*motionMass)
+        && (platform::lengthOfNumber(motionMass->stringValue()) > 0 || !typed(*motionNormal));
+    float m = 0.0f;
+    float N = 0.0f;
+    std::vector<Text> lines;
+    std::vector<platform::Quantity> inputs;
+    if (byMass) {
+        m = press.read(*motionMass, "kg");
+        const double weight = double{m} * g;
+        N = static_cast<float>(weight);
+        inputs.push_back({"m", shortest(m)});
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                             "Working", "N = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
+                         {shortest(m), shortest(N)}});
+    } else {
+        N = press.read(*motionNormal, "N");
+        const double massOfN = double{N} / g;
+        m = static_cast<float>(massOfN);
+        inputs.push_back({"N", shortest(N)});
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "m = N / g = %1 N / 9.81 m/s\u00b2 = %2 kg"),
+             {shortest(N), shortest(m)}});
+    }
+    const float P = press.read(*motionPush, forceUnit);
+    const float ks = press.read(*motionKs, pure);
+    const float kd = press.read(*motionKd, pure);
+    inputs.insert(inputs.end(),
+                  {{"P", shortest(P)}, {"\u03bcs", shortest(ks)}, {"\u03bck", shortest(kd)}});
+
+    const float staticMax = ks * N;
+    const float kinetic = kd * N;
+    const bool atRest = hundredths(P) < hundredths(staticMax);
+    const float friction = atRest ? P : kinetic;
+    const float net = atRest ? 0.0f : P - kinetic;
+    const float a = atRest ? 0.0f : net / m;
+
+    const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
+    press.display(*motionStaticMax, "%0.2f", staticMax);
+    press.display(*motionFriction, "%0.2f", friction);
+    press.display(*motionNet, "%0.2f", net);
+    press.display(*motionAccel, "%0.3f", a);
+    const std::vector<std::string> compared{shown(P), shown(staticMax)};
+    Text verdict{PHYSCALC_TRANSLATE_NOOP("Friction", "Moves: the push of %1 N is more than the "
+                                                     "greatest static friction, %2 N."),
+                 compared};
+    if (atRest)
+        verdict = {PHYSCALC_TRANSLATE_NOOP("Friction", "Stays at rest: the push of %1 N is less "
+                                                       "than the greatest static friction, %2 N."),
+                   compared};
+    else if (hundredths(P) == hundredths(staticMax))
+        verdict = {PHYSCALC_TRANSLATE_NOOP("Friction",
+                                           "On the point of moving: the push of %1 N equals the "
+                                           "greatest static friction, %2 N. Once moving, it goes "
+                                           "on as below."),
+                   compared};
+    motionVerdict->setText(verdict);
+    if (!atRest && m == 0.0f)
+        press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "%1 is 0: the acceleration divides by it "
+                                                    "(inf, or nan for 0 / 0)."),
+                   {(byMass ? motionMass : motionNormal)->label()}});
+    else if (!atRest && net < 0.0f)
+        press.add(
+            {PHYSCALC_TRANSLATE_NOOP("Notes", "The push is less than the kinetic friction: once "
+                                              "moving, the body slows down (a below 0) and stops."),
+             {}});
+    press.finish(notes);
+
+    lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bcs \u00b7 N = %1 \u00d7 %2 N = %3 N"),
+                     {shortest(ks), shortest(N), shown(staticMax)}});
+    lines.push_back(verdict);
+    if (atRest) {
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                             "Working", "At rest, friction holds the push: F = P = %1 N, a = 0"),
+                         {shown(P)}});
+    } else {
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck \u00b7 N = %1 \u00d7 %2 N = %3 N"),
+             {shortest(kd), shortest(N), shown(kinetic)}});
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "F net = P \u2212 \u03bck \u00b7 N = %1 N "
+                                                "\u2212 %2 N = %3 N"),
+             {shortest(P), shortest(kinetic), shown(net)}});
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "a = F net / m = %1 N / %2 kg = %3 m/s\u00b2"),
+             {shortest(net), shortest(m), platform::stringWithFormat("%0.3f", a)}});
+    }
+    working::publish(working, log,
+                     {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
+                      inputs,
+                      {{"\u03bcs\u00b7N", shown(staticMax)},
+                       {"F", shown(friction)},
+                       {"F net", shown(net)},
+                       {"a", platform::stringWithFormat("%0.3f", a)}}},
+                     lines);
+    if (blockDrawing != nullptr) {
+        drawBlock(*blockDrawing, friction, N, !atRest);
+        blockDrawing->setCaption(verdict);
+    }
 }

@@ -40,6 +40,22 @@ public:
     void getFpFromMassStat(platform::Sender sender);
     void getFpFromMassDinam(platform::Sender sender);
 
+    // A body pushed across level ground: its mass, or only the normal force;
+    // the push; both coefficients. Whether it moves, the friction, and the
+    // net force and acceleration.
+    platform::Field* motionMass = nullptr; // wins over motionNormal when it holds a number
+    platform::Field* motionNormal = nullptr;
+    platform::Field* motionPush = nullptr;
+    platform::Field* motionKs = nullptr;
+    platform::Field* motionKd = nullptr;
+    platform::Field* motionStaticMax = nullptr;
+    platform::Field* motionVerdict = nullptr;
+    platform::Field* motionFriction = nullptr;
+    platform::Field* motionNet = nullptr;
+    platform::Field* motionAccel = nullptr;
+
+    void getMotion(platform::Sender sender);
+
 private:
     void showWeightOfMass(platform::Field& normal);
     void draw(float friction, float normal, bool moving);

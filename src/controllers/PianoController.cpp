@@ -3,8 +3,11 @@
 #include "Numbers.h"
 #include "Working.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -84,6 +87,57 @@ void refuseRamp(Drawing& drawing, const platform::Text& reason)
     drawing.erase();
     drawing.setCaption(reason);
     drawing.setDescription(reason);
+}
+
+bool typed(const platform::Field& field)
+{
+    return field.stringValue().find_first_not_of(" \t") != std::string::npos;
+}
+
+// Forces compared as they are shown, to the hundredth, as a person compares
+// them: a pull that shows as the greatest static friction equals it.
+long hundredths(float force)
+{
+    return std::lround(double{force} * 100.0);
+}
+
+// The ramp of unit length with the body half way up and every force on it to
+// scale, the largest half the slope long: the weight, the ramp's normal force,
+// the friction along the slope against the way the body goes or would go, and
+// the push. up says whether the body goes, or tends to go, up the ramp.
+void drawFrictionRamp(Drawing& drawing, double radians, float W, float normal, float friction,
+                      float push, bool up, const platform::Text& verdict)
+{
+    const float none = std::numeric_limits<float>::quiet_NaN();
+    drawRamp(drawing, 1.0, radians, none, none, none);
+    const double rise = std::sin(radians);
+    const double run = std::cos(radians);
+    const double side = 0.14;
+    const Point centre{run / 2.0 - rise * side / 2.0, rise / 2.0 + run * side / 2.0};
+    double largest = 0.0;
+    for (const float force : {W, normal, friction, push}) {
+        if (std::isfinite(force))
+            largest = std::max(largest, std::fabs(double{force}));
+    }
+    if (largest > 0.0) {
+        const double scale = 0.5 / largest;
+        const auto arrow = [&](Point direction, float force, const std::string& name,
+                               Drawing::Ink ink) {
+            if (!std::isfinite(force) || force == 0.0f)
+                return;
+            const double length = double{force} * scale;
+            drawing.drawArrow(centre,
+                              {centre.x + direction.x * length, centre.y + direction.y * length},
+                              name + " " + newtons(std::fabs(force)), ink);
+        };
+        const double against = up ? -1.0 : 1.0;
+        arrow({0.0, -1.0}, W, "W", Drawing::Ink::Force);
+        arrow({-rise, run}, normal, "N", Drawing::Ink::Force);
+        arrow({run * against, rise * against}, friction, "f", Drawing::Ink::Result);
+        arrow({run, rise}, push, "P", Drawing::Ink::Force);
+    }
+    drawing.setCaption(verdict);
+    drawing.setDescription(verdict);
 }
 
 } // namespace
@@ -284,4 +338,187 @@ void PianoController::analyzeSlope(platform::Sender)
     }
     drawRamp(*rampDrawing, 1.0, radians, W, perpendicular, parallel);
     describeRamp(*rampDrawing, alpha, W, perpendicular, parallel);
+}
+
+// The pull along the ramp is W∥ and the push together; the body stays while
+// static friction can hold it, and a pull that shows as the greatest static
+// friction leaves it on the point of sliding, given as sliding once set going.
+void PianoController::analyzeFriction(platform::Sender)
+{
+    press.begin("a = g (sin α − μk cos α)");
+    using platform::shortest;
+    using platform::Text;
+    const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
+    // Inputs left empty are no push and no friction, without a mark.
+    const auto optional = [this](const platform::Field& field, std::string_view unit) {
+        return typed(field) ? press.read(field, unit) : 0.0f;
+    };
+    std::vector<Text> lines;
+    std::vector<platform::Quantity> inputs;
+    const bool byMass =
+        typed(*rampMass)
+        && (platform::lengthOfNumber(rampMass->stringValue()) > 0 || !typed(*rampWeight));
+    float W = 0.0f;
+    float m = 0.0f;
+    if (byMass) {
+        m = press.read(*rampMass, "kg");
+        const double mg = double{m} * g;
+        W = static_cast<float>(mg);
+        inputs.push_back({"m", shortest(m)});
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                             "Working", "W = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
+                         {shortest(m), shown(W)}});
+    } else {
+        W = press.read(*rampWeight, "N");
+        const double mass = double{W} / g;
+        m = static_cast<float>(mass);
+        inputs.push_back({"W", shortest(W)});
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "m = W / g = %1 N / 9.81 m/s\u00b2 = %2 kg"),
+             {shortest(W), shortest(m)}});
+    }
+    const float alpha = press.read(*rampAngle, "°");
+    const float ks = optional(*rampKs, "");
+    const float P = optional(*rampPush, "N");
+    const double radians = platform::degreesToRadians(alpha);
+    const double normalInDouble = double{W} * std::cos(radians);
+    const float N = static_cast<float>(normalInDouble);
+    const double parallelInDouble = double{W} * std::sin(radians);
+    const float parallel = static_cast<float>(parallelInDouble);
+    inputs.push_back({"\u03b1", shortest(alpha)});
+    lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                         "Working", "N = W \u00b7 cos \u03b1 = %1 N \u00d7 cos %2\u00b0 = %3 N"),
+                     {shortest(W), shortest(alpha), shown(N)}});
+    lines.push_back(
+        {PHYSCALC_TRANSLATE_NOOP("Working",
+                                 "W\u2225 = W \u00b7 sin \u03b1 = %1 N \u00d7 sin %2\u00b0 = %3 N"),
+         {shortest(W), shortest(alpha), shown(parallel)}});
+
+    float kd = 0.0f;
+    if (!typed(*rampKd) && typed(*rampFk)) {
+        const float f = press.read(*rampFk, "N");
+        kd = f / N;
+        inputs.push_back({"f", shortest(f)});
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck = f / N = %1 N / %2 N = %3"),
+                         {shortest(f), shown(N), platform::stringWithFormat("%0.4f", kd)}});
+        press.noteQuotient(*rampFk, f, *rampNormal, N);
+    } else {
+        kd = optional(*rampKd, "");
+        if (typed(*rampFk))
+            press.inform({PHYSCALC_TRANSLATE_NOOP(
+                              "Notes", "%1 and %2 are both typed: %1 was used, %2 left out."),
+                          {rampKd->label(), rampFk->label()}});
+    }
+    inputs.insert(inputs.end(),
+                  {{"\u03bcs", shortest(ks)}, {"\u03bck", shortest(kd)}, {"P", shortest(P)}});
+
+    const float staticMax = ks * N;
+    const float kinetic = kd * N;
+    const float pull = P - parallel; // up the ramp when positive
+    const float size = std::fabs(pull);
+    const bool up = pull > 0.0f;
+    const bool atRest = hundredths(size) == 0 || hundredths(size) < hundredths(staticMax);
+    const bool onThePoint = !atRest && hundredths(size) == hundredths(staticMax);
+    const float friction = atRest ? size : kinetic;
+    const float net = atRest ? 0.0f : size - kinetic;
+    const float a = atRest ? 0.0f : net / m;
+    // The push the way of the one typed, up when none: against W∥ going up,
+    // with it going down, and none when W∥ alone is enough.
+    const bool pushUp = !(P < 0.0f);
+    const float start = pushUp ? parallel + staticMax : std::max(staticMax - parallel, 0.0f);
+    const float steady = pushUp ? parallel + kinetic : std::max(kinetic - parallel, 0.0f);
+
+    const std::vector<std::string> compared{shown(size), shown(staticMax)};
+    Text verdict{PHYSCALC_TRANSLATE_NOOP("Ramp",
+                                         "Stays at rest: the pull along the ramp, %1 N, "
+                                         "is less than the greatest static friction, %2 N."),
+                 compared};
+    if (onThePoint)
+        verdict = up ? Text{PHYSCALC_TRANSLATE_NOOP(
+                                "Ramp", "On the point of sliding up the ramp: the pull along it, "
+                                        "%1 N, equals the greatest static friction, %2 N. Once "
+                                        "moving, it goes on as below."),
+                            compared}
+                     : Text{PHYSCALC_TRANSLATE_NOOP(
+                                "Ramp", "On the point of sliding down the ramp: the pull along it, "
+                                        "%1 N, equals the greatest static friction, %2 N. Once "
+                                        "moving, it goes on as below."),
+                            compared};
+    else if (!atRest)
+        verdict = up ? Text{PHYSCALC_TRANSLATE_NOOP(
+                                "Ramp", "Slides up the ramp: the pull along it, %1 N, is more "
+                                        "than the greatest static friction, %2 N."),
+                            compared}
+                     : Text{PHYSCALC_TRANSLATE_NOOP(
+                                "Ramp", "Slides down the ramp: the pull along it, %1 N, is more "
+                                        "than the greatest static friction, %2 N."),
+                            compared};
+
+    press.display(*rampNormal, "%0.2f", N);
+    press.display(*rampPara, "%0.2f", parallel);
+    press.display(*rampStaticMax, "%0.2f", staticMax);
+    rampVerdict->setText(verdict);
+    press.display(*rampKdUsed, "%0.4f", kd);
+    press.display(*rampFriction, "%0.2f", friction);
+    press.display(*rampNet, "%0.2f", net);
+    press.display(*rampAccel, "%0.3f", a);
+    press.display(*rampStart, "%0.2f", start);
+    press.display(*rampSteady, "%0.2f", steady);
+    if (!atRest && net < 0.0f)
+        press.add({PHYSCALC_TRANSLATE_NOOP("Notes",
+                                           "Kinetic friction is more than the pull along the "
+                                           "ramp: once moving, the body slows down (a below 0)."),
+                   {}});
+    if (!pushUp && start == 0.0f)
+        press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "W∥ alone overcomes static friction: no "
+                                                       "push down the ramp is needed to start it."),
+                      {}});
+    press.finish(notes);
+
+    lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bcs \u00b7 N = %1 \u00d7 %2 N = %3 N"),
+                     {shortest(ks), shown(N), shown(staticMax)}});
+    lines.push_back(
+        {PHYSCALC_TRANSLATE_NOOP(
+             "Working", "Pull along the ramp = P \u2212 W\u2225 = %1 N \u2212 %2 N = %3 N"),
+         {shortest(P), shown(parallel), shown(pull)}});
+    lines.push_back(verdict);
+    if (!atRest) {
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck \u00b7 N = %1 \u00d7 %2 N = %3 N"),
+             {shortest(kd), shown(N), shown(kinetic)}});
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                             "Working", "F net = %1 N \u2212 %2 N = %3 N, a = F net / m = %3 N / "
+                                        "%4 kg = %5 m/s\u00b2"),
+                         {shown(size), shown(kinetic), shown(net), shortest(m),
+                          platform::stringWithFormat("%0.3f", a)}});
+        if (P == 0.0f)
+            lines.push_back(
+                {PHYSCALC_TRANSLATE_NOOP("Working",
+                                         "a = g (sin \u03b1 \u2212 \u03bck cos \u03b1) = 9.81 "
+                                         "m/s\u00b2 \u00d7 (sin %1\u00b0 \u2212 %2 \u00d7 cos "
+                                         "%1\u00b0) = %3 m/s\u00b2"),
+                 {shortest(alpha), shortest(kd), platform::stringWithFormat("%0.3f", a)}});
+    }
+    working::publish(working, log,
+                     {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
+                      inputs,
+                      {{"N", shown(N)},
+                       {"\u03bcs\u00b7N", shown(staticMax)},
+                       {"\u03bck", platform::stringWithFormat("%0.4f", kd)},
+                       {"f", shown(friction)},
+                       {"F net", shown(net)},
+                       {"a", platform::stringWithFormat("%0.3f", a)}}},
+                     lines);
+
+    if (rampDrawing == nullptr)
+        return;
+    if (!(alpha > 0.0f && alpha < 90.0f)) {
+        refuseRamp(*rampDrawing, {PHYSCALC_TRANSLATE_NOOP(
+                                      "Ramp", "No ramp drawn: the angle must lie between 0 and 90 "
+                                              "degrees."),
+                                  {}});
+        return;
+    }
+    drawFrictionRamp(*rampDrawing, radians, W, N, friction, std::fabs(P) > 0.0f ? P : 0.0f, up,
+                     verdict);
 }

@@ -40,8 +40,32 @@ public:
     // The ramp drawn to the numbers after each press; may be left unset.
     platform::Drawing* rampDrawing = nullptr;
 
+    // A body on a ramp with friction: the weight or the mass, the angle, both
+    // coefficients (or, for μk, the friction while sliding) and a push along
+    // the ramp, up the ramp when positive; empty ones count as none.
+    platform::Field* rampWeight = nullptr;
+    platform::Field* rampMass = nullptr; // wins over rampWeight when it holds a number
+    platform::Field* rampAngle = nullptr;
+    platform::Field* rampKs = nullptr;
+    platform::Field* rampKd = nullptr;
+    platform::Field* rampFk = nullptr; // μk = f / N, when rampKd holds no number
+    platform::Field* rampPush = nullptr;
+    platform::Field* rampNormal = nullptr;
+    platform::Field* rampPara = nullptr;
+    platform::Field* rampStaticMax = nullptr;
+    platform::Field* rampVerdict = nullptr;
+    platform::Field* rampKdUsed = nullptr;
+    platform::Field* rampFriction = nullptr;
+    platform::Field* rampNet = nullptr;
+    platform::Field* rampAccel = nullptr;
+    // The push along the ramp, the way of the one typed (up when none), that
+    // sets it moving, and that keeps it moving at a steady speed.
+    platform::Field* rampStart = nullptr;
+    platform::Field* rampSteady = nullptr;
+
     void analyze(platform::Sender sender);
     void analyzeSlope(platform::Sender sender);
+    void analyzeFriction(platform::Sender sender);
     // What each press found out besides its results; empty when nothing.
     platform::TextPane* notes = nullptr;
 

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -183,6 +185,8 @@ void blankRun(VectorsController& tool)
     tool.result->setStringValue("");
     if (tool.resultDirection != nullptr)
         tool.resultDirection->setStringValue("");
+    if (tool.resultBearing != nullptr)
+        tool.resultBearing->setStringValue("");
     tool.diagram->erase();
     tool.diagram->setDescription(
         {PHYSCALC_TRANSLATE_NOOP("VectorsController", "No vectors entered."), {}});
@@ -379,6 +383,162 @@ std::array<std::string, 4> splitLine(const std::string& line)
     return parts;
 }
 
+// A direction from the bearing's text, as the sheet's angle text and code.
+struct Heading
+{
+    std::string angle;
+    std::string code;
+};
+
+// The compass points as degrees from +x; O is the Italian ovest, west.
+std::optional<double> compassPoint(char letter)
+{
+    switch (letter) {
+    case 'E':
+        return 0.0;
+    case 'N':
+        return 90.0;
+    case 'W':
+    case 'O':
+        return 180.0;
+    case 'S':
+        return 270.0;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The direction as the sheet takes it: an axis code on the axes, otherwise
+// the angle from the x axis inside the quadrant and the quadrant's code, the
+// angle given to as many decimals as the person typed.
+Heading headingOf(double degrees, int decimals)
+{
+    const double turn = std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0);
+    static const char* const axes[] = {"x +", "y +", "x -", "y -"};
+    static const char* const quadrants[] = {"++", "-+", "--", "+-"};
+    const double quarter = std::floor(turn / 90.0);
+    const auto index = static_cast<std::size_t>(quarter) % 4;
+    if (turn == quarter * 90.0)
+        return {"0", axes[index]};
+    const double inside = index % 2 == 0 ? turn - quarter * 90.0 : (quarter + 1.0) * 90.0 - turn;
+    return {platform::stringWithFormat("%0." + std::to_string(decimals) + "f", inside),
+            quadrants[index]};
+}
+
+// "N20W", "N 20° W", "20° W of N", "20 O di N", "E", or a plain angle from
+// +x between -180 and 360; letters in either case, blanks anywhere.
+std::optional<Heading> readHeading(const std::string& typed)
+{
+    std::string text;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed.compare(i, 2, "\u00b0") == 0) {
+            text += ' ';
+            ++i;
+        } else {
+            text += static_cast<char>(std::toupper(static_cast<unsigned char>(typed[i])));
+        }
+    }
+    std::vector<std::string> words;
+    std::string word;
+    const auto endWord = [&] {
+        if (!word.empty())
+            words.push_back(std::exchange(word, {}));
+    };
+    // A number is one word, a letter another: "N20W" is three words.
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t number = platform::lengthOfNumber(std::string_view(text).substr(i));
+        if (number > 0 && !std::isalpha(static_cast<unsigned char>(text[i]))) {
+            endWord();
+            words.push_back(text.substr(i, number));
+            i += number;
+        } else if (text[i] == ' ' || text[i] == '\t') {
+            endWord();
+            ++i;
+        } else {
+            if (!word.empty()
+                && std::isalpha(static_cast<unsigned char>(word.back()))
+                       != std::isalpha(static_cast<unsigned char>(text[i])))
+                endWord();
+            word += text[i++];
+        }
+    }
+    endWord();
+    const auto isNumber = [](const std::string& w) {
+        return platform::lengthOfNumber(w) == w.size() && !w.empty();
+    };
+    const auto decimalsOf = [](std::string w) {
+        const std::size_t trimmed = w.find_first_not_of(" \t");
+        w = w.substr(trimmed == std::string::npos ? 0 : trimmed);
+        if (w.find_first_of("eE") != std::string::npos)
+            return 6;
+        const std::size_t point = w.find_first_of(".,");
+        return point == std::string::npos ? 0 : static_cast<int>(w.size() - point - 1);
+    };
+    const auto point = [](const std::string& w) {
+        return w.size() == 1 ? compassPoint(w[0]) : std::nullopt;
+    };
+    // From one point toward the next one round, by at most a right angle.
+    const auto turned = [&](const std::string& from, const std::string& by,
+                            const std::string& toward) -> std::optional<Heading> {
+        const auto start = point(from);
+        const auto end = point(toward);
+        const double amount = platform::readFloat(by);
+        if (!start || !end || !(amount >= 0.0 && amount <= 90.0))
+            return std::nullopt;
+        const double apart = std::fmod(*end - *start + 360.0, 360.0);
+        if (apart != 90.0 && apart != 270.0)
+            return std::nullopt;
+        return headingOf(*start + (apart == 90.0 ? amount : -amount), decimalsOf(by));
+    };
+    if (words.size() == 1 && isNumber(words[0])) {
+        const double degrees = platform::readFloat(words[0]);
+        if (!(degrees >= -180.0 && degrees <= 360.0))
+            return std::nullopt;
+        return headingOf(degrees, decimalsOf(words[0]));
+    }
+    if (words.size() == 1 && point(words[0]))
+        return headingOf(*point(words[0]), 0);
+    if (words.size() == 3 && isNumber(words[1]))
+        return turned(words[0], words[1], words[2]);
+    if (words.size() == 4 && isNumber(words[0]) && (words[2] == "OF" || words[2] == "DI"))
+        return turned(words[3], words[0], words[1]);
+    return std::nullopt;
+}
+
+// The direction as a bearing from the east or west, as textbooks give a
+// resultant: "4.65° S of W", or the point itself on an axis.
+std::optional<platform::Text> bearingOf(const vectorStore::Resultant& resultant)
+{
+    if (std::isnan(resultant.x) || std::isnan(resultant.y)
+        || (resultant.x == 0.0f && resultant.y == 0.0f))
+        return std::nullopt;
+    const double radians = std::atan2(double{resultant.y}, double{resultant.x});
+    const double hundredths = std::round(platform::radiansToDegrees(radians) * 100.0);
+    const auto wrapped = static_cast<long>(std::fmod(hundredths + 36000.0, 36000.0));
+    const long quarter = wrapped / 9000;
+    if (wrapped % 9000 == 0) {
+        static const platform::Text points[] = {{PHYSCALC_TRANSLATE_NOOP("Bearing", "E"), {}},
+                                                {PHYSCALC_TRANSLATE_NOOP("Bearing", "N"), {}},
+                                                {PHYSCALC_TRANSLATE_NOOP("Bearing", "W"), {}},
+                                                {PHYSCALC_TRANSLATE_NOOP("Bearing", "S"), {}}};
+        return points[quarter];
+    }
+    const long inside =
+        quarter % 2 == 0 ? wrapped - quarter * 9000 : (quarter + 1) * 9000 - wrapped;
+    const std::string degrees =
+        platform::stringWithFormat("%0.2f", static_cast<double>(inside) / 100.0);
+    switch (quarter) {
+    case 0:
+        return platform::Text{PHYSCALC_TRANSLATE_NOOP("Bearing", "%1° N of E"), {degrees}};
+    case 1:
+        return platform::Text{PHYSCALC_TRANSLATE_NOOP("Bearing", "%1° N of W"), {degrees}};
+    case 2:
+        return platform::Text{PHYSCALC_TRANSLATE_NOOP("Bearing", "%1° S of W"), {degrees}};
+    default:
+        return platform::Text{PHYSCALC_TRANSLATE_NOOP("Bearing", "%1° S of E"), {degrees}};
+    }
+}
+
 bool isQuadrantCode(const std::string& code)
 {
     return code == "++" || code == "+-" || code == "--" || code == "-+";
@@ -418,8 +578,13 @@ void VectorsController::declareVectorsNumber(platform::Sender)
     }
 }
 
+// A bearing the sheet cannot read keeps the sheet open with the bearing
+// marked: storing the vector with whatever angle was left would add a
+// direction the person never gave.
 void VectorsController::confirm(platform::Sender)
 {
+    if (!fillFromBearing())
+        return;
     platform::app().endSheet(*newVectWin);
     newVectWin->orderOut(this);
 
@@ -466,6 +631,13 @@ void VectorsController::confirm(platform::Sender)
     platform::display(*result, "%0.4f", resultant.magnitude);
     if (resultDirection != nullptr)
         resultDirection->setStringValue(direction(resultant).value_or(""));
+    if (resultBearing != nullptr) {
+        const std::optional<platform::Text> compass = bearingOf(resultant);
+        if (compass)
+            resultBearing->setText(*compass);
+        else
+            resultBearing->setStringValue("");
+    }
     drawResultant(*diagram, resultant);
     if (componentTable != nullptr)
         showComponents(*componentTable, &resultant);
@@ -524,6 +696,8 @@ void VectorsController::back(platform::Sender)
         showComponents(*componentTable, nullptr);
     if (working != nullptr)
         working->show(componentLines(vectorStore::entering()));
+    if (bearing != nullptr)
+        bearing->setStringValue("");
     name->setStringValue(previous[0]);
     power->setStringValue(previous[1]);
     angle->setStringValue(previous[2]);
@@ -536,4 +710,42 @@ void VectorsController::cancelRun(platform::Sender sender)
     platform::app().endSheet(*newVectWin);
     newVectWin->orderOut(this);
     clear(sender);
+}
+
+void VectorsController::readBearing(platform::Sender)
+{
+    if (bearing == nullptr)
+        return;
+    // Half typed, "N2" is no bearing yet: nothing is filled and nothing is
+    // marked until the sheet is confirmed.
+    if (const std::optional<Heading> heading = readHeading(bearing->stringValue())) {
+        angle->setStringValue(heading->angle);
+        where->setTitle(heading->code);
+        bearing->setMark(std::nullopt);
+    }
+}
+
+bool VectorsController::fillFromBearing()
+{
+    if (bearing == nullptr)
+        return true;
+    const std::string typed = bearing->stringValue();
+    if (typed.find_first_not_of(" \t") == std::string::npos)
+        return true;
+    const std::optional<Heading> heading = readHeading(typed);
+    if (!heading) {
+        bearing->setMark(platform::Text{
+            PHYSCALC_TRANSLATE_NOOP("Notes",
+                                    "“%1” is no bearing: type one such as N20W, 20° W of N or E, "
+                                    "or an angle from +x between -180 and 360°."),
+            {typed}});
+        return false;
+    }
+    angle->setStringValue(heading->angle);
+    where->setTitle(heading->code);
+    bearing->setMark(std::nullopt);
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "%1: the bearing %2 is %3° from the x axis "
+                                                   "with the code %4."),
+                  {bearing->label(), typed, heading->angle, heading->code}});
+    return true;
 }

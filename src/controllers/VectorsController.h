@@ -99,6 +99,14 @@ public:
     // The resultant's direction in degrees from +x, as the drawing's legend
     // gives it; empty when it has none. May be left unset.
     platform::Field* resultDirection = nullptr;
+    // The same direction as a compass bearing, "4.65° S of W"; may be left
+    // unset.
+    platform::Field* resultBearing = nullptr;
+    // On the new-vector sheet: a direction as a bearing ("N20W", "20° W of
+    // N", "E") or as an angle from +x (0 to 360, or -180 to 180), which
+    // fills the angle and the direction code as a person would. May be left
+    // unset.
+    platform::Field* bearing = nullptr;
     // The run drawn to scale: each vector tip to tail as it is confirmed, then
     // the resultant. It shows the numbers of the fields and changes none.
     platform::Diagram* diagram = nullptr;
@@ -131,11 +139,16 @@ public:
     // The interface asks the person first.
     void cancelRun(platform::Sender sender);
 
+    // Fills the angle and the direction code from the bearing, when it is
+    // one; leaves them as they are otherwise.
+    void readBearing(platform::Sender sender);
+
     // Whether the new-vector sheet is waiting for a vector of a run.
     bool runUnderWay() const { return underWay; }
 
 private:
     void beginVectorSheet();
+    bool fillFromBearing();
 
     platform::Notes press;
     bool underWay = false;

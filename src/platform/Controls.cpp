@@ -18,6 +18,11 @@ int Field::intValue() const
     return readInt(stringValue());
 }
 
+void Field::setText(const Text& text)
+{
+    setStringValue(english(text));
+}
+
 Application& app()
 {
     if (detail::installedApplication == nullptr) {

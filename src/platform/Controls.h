@@ -37,6 +37,9 @@ public:
 
     virtual std::string stringValue() const = 0;
     virtual void setStringValue(const std::string& text) = 0;
+    // Words rather than a number, such as a verdict, in the person's own
+    // language.
+    virtual void setText(const Text& text);
 
     // The leading number of the text, by the rules of readFloat and readInt.
     float floatValue() const;

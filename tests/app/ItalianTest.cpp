@@ -36,11 +36,12 @@ struct WindowContexts
 };
 const WindowContexts windowContexts[] = {
     {"launcherWin", {"LauncherWindow"}},
-    {"pianoWin", {"PianoWindow", "PianoSlopePart", "WorkingPane", "Ramp"}},
+    {"pianoWin", {"PianoWindow", "PianoSlopePart", "PianoFrictionPart", "WorkingPane", "Ramp"}},
     {"errWin", {"ErrorWindow", "LabSheetView", "LabSheet", "WorkingPane"}},
-    {"attrWin", {"AttritoWindow", "AttritoMassPart", "WorkingPane", "Friction"}},
+    {"attrWin",
+     {"AttritoWindow", "AttritoMassPart", "AttritoMotionPart", "WorkingPane", "Friction"}},
     {"momWin", {"MomentoWindow", "MomentoLeverPart", "WorkingPane", "Torque"}},
-    {"vectWin", {"VectorsWindow", "WorkingPane", "VectorsController"}},
+    {"vectWin", {"VectorsWindow", "WorkingPane", "VectorsController", "Bearing"}},
     {"fluidWin", {"FluidWindow", "FluidUnitsPart", "WorkingPane", "Fluid"}},
     {"firstPanel", {"CountPanel"}},
     {"newVectWin", {"NewVectorSheet", "VectorsController"}},
@@ -63,7 +64,7 @@ void showTools()
 // Texts that are the same in every language: units and the direction codes.
 const QSet<QString> fixedTexts = {
     u"N"_qs,  u"m"_qs,  u"m²"_qs, u"Pa"_qs,  u"kg/m³"_qs, u"kg"_qs,  u"°"_qs,   u"++"_qs,
-    u"+-"_qs, u"-+"_qs, u"--"_qs, u"x +"_qs, u"x -"_qs,   u"y +"_qs, u"y -"_qs,
+    u"+-"_qs, u"-+"_qs, u"--"_qs, u"x +"_qs, u"x -"_qs,   u"y +"_qs, u"y -"_qs, u"m/s²"_qs,
 };
 
 const char* const textProperties[] = {"windowTitle",     "text",           "title",

@@ -46,6 +46,7 @@ class MemoryChoice final : public platform::ChoiceControl
 public:
     MemoryChoice(std::string name, Journal& journal);
     std::string title() const override;
+    void setTitle(const std::string& title) override { chosen = title; }
 
     std::string chosen;
 

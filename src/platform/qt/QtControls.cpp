@@ -100,6 +100,12 @@ void LineEditField::setStringValue(const std::string& text)
     edit->setCursorPosition(0);
 }
 
+void LineEditField::setText(const Text& text)
+{
+    edit->setText(translated(text));
+    edit->setCursorPosition(0);
+}
+
 std::string LineEditField::label() const
 {
     return edit->accessibleName().toStdString();

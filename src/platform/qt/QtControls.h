@@ -27,6 +27,7 @@ public:
     explicit LineEditField(QLineEdit* edit);
     std::string stringValue() const override;
     void setStringValue(const std::string& text) override;
+    void setText(const Text& text) override;
     // The accessible name the form gives the field.
     std::string label() const override;
     void setMark(const std::optional<Text>& note) override;
