@@ -1422,8 +1422,8 @@
 <context>
     <name>NumberHint</name>
     <message>
-        <source>Numbers take a point or a comma, as in 2.5 or 2,5.</source>
-        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5.</translation>
+        <source>Numbers take a point or a comma, as in 2.5 or 2,5, and a unit converts, as in 14 cm.</source>
+        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5, e un&apos;unità si converte, come in 14 cm.</translation>
     </message>
 </context>
 <context>
@@ -1716,10 +1716,6 @@
     <message>
         <source>%1: “%2” was read as %3; all from the second separator on was ignored.</source>
         <translation>%1: “%2” è stato letto come %3; tutto ciò che segue il secondo separatore è stato ignorato.</translation>
-    </message>
-    <message>
-        <source>%1: “%2” was read as %3; for %4 %5 type %6.</source>
-        <translation>%1: “%2” è stato letto come %3; per %4 %5 scrivi %6.</translation>
     </message>
     <message>
         <source>%1: “%2” was read as %3; “%4” after the number was ignored.</source>
@@ -2213,6 +2209,10 @@
     <message>
         <source>W∥ = W · sin α = %1 N × sin %2° = %3 N</source>
         <translation>W∥ = W · sin α = %1 N × sin %2° = %3 N</translation>
+    </message>
+    <message>
+        <source>%1 = %2 = %3 %4</source>
+        <translation>%1 = %2 = %3 %4</translation>
     </message>
 </context>
 <context>
