@@ -1656,8 +1656,8 @@
 <context>
     <name>NumberHint</name>
     <message>
-        <source>Numbers take a point or a comma, as in 2.5 or 2,5.</source>
-        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5.</translation>
+        <source>Numbers take a point or a comma, as in 2.5 or 2,5, and a unit converts, as in 14 cm.</source>
+        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5, e un&apos;unità si converte, come in 14 cm.</translation>
     </message>
 </context>
 <context>
@@ -2193,10 +2193,6 @@
     <message>
         <source>%1: “%2” was read as %3; all from the second separator on was ignored.</source>
         <translation>%1: “%2” è stato letto come %3; tutto ciò che segue il secondo separatore è stato ignorato.</translation>
-    </message>
-    <message>
-        <source>%1: “%2” was read as %3; for %4 %5 type %6.</source>
-        <translation>%1: “%2” è stato letto come %3; per %4 %5 scrivi %6.</translation>
     </message>
     <message>
         <source>%1: “%2” was read as %3; “%4” after the number was ignored.</source>
@@ -2750,6 +2746,10 @@
     <message>
         <source>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</source>
         <translation>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</translation>
+    </message>
+    <message>
+        <source>%1 = %2 = %3 %4</source>
+        <translation>%1 = %2 = %3 %4</translation>
     </message>
 </context>
 <context>

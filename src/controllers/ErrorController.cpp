@@ -98,7 +98,7 @@ void ErrorController::getMedia(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool,
          {{"\u03a3x", shortest(sum)}, {"n", shortest(counter)}},
          {{"x\u0304", twoDecimals(m)}}},
@@ -135,7 +135,7 @@ void ErrorController::getAbs(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool, {{"\u03b5", shortest(r)}, {"x", shortest(v)}}, {{"\u0394x", twoDecimals(a)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u0394x = \u03b5 \u00b7 x = %1 \u00d7 %2 = %3"),
               {shortest(r), shortest(v), twoDecimals(a)}}});
@@ -156,7 +156,7 @@ void ErrorController::getRelPerc(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool,
          {{"\u0394x", shortest(e)}, {"x", shortest(m)}},
          {{"\u03b5", twoDecimals(rel)}, {"\u03b5%", twoDecimals(pct)}}},

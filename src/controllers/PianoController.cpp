@@ -145,10 +145,10 @@ void drawFrictionRamp(Drawing& drawing, double radians, float W, float normal, f
 void PianoController::analyze(platform::Sender)
 {
     press.begin("W⊥, W∥, α");
-    const float W = press.read(*weight, "N");
-    const float h = press.read(*height, "m");
-    const float b = press.read(*base, "m");
-    const float l = press.read(*lenght, "m");
+    const float W = press.read(*weight, "N", "W");
+    const float h = press.read(*height, "m", "h");
+    const float b = press.read(*base, "m", "b");
+    const float l = press.read(*lenght, "m", "l");
 
     // The sides are taken as typed: the angle comes from h and l alone, and
     // nothing checks that b² + h² = l².
@@ -199,7 +199,7 @@ void PianoController::analyze(platform::Sender)
     using platform::Text;
     const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
     working::publish(
-        working, log,
+        press, working, log,
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
          {{"W", shortest(W)}, {"h", shortest(h)}, {"b", shortest(b)}, {"l", shortest(l)}},
          {{"W\u22a5", shown(perpendicular)},
@@ -276,7 +276,7 @@ void PianoController::publishSlope(std::optional<float> mass, float W, float alp
         {PHYSCALC_TRANSLATE_NOOP("Working",
                                  "W\u2225 = W \u00b7 sin \u03b1 = %1 N \u00d7 sin %2\u00b0 = %3 N"),
          {shortest(W), shortest(alpha), shown(parallel)}});
-    working::publish(working, log, computation, lines);
+    working::publish(press, working, log, computation, lines);
 }
 
 void PianoController::analyzeSlope(platform::Sender)
@@ -292,7 +292,7 @@ void PianoController::analyzeSlope(platform::Sender)
     float W = 0.0f;
     std::optional<float> m;
     if (byMass) {
-        m = press.read(*slopeMass, "kg");
+        m = press.read(*slopeMass, "kg", "m");
         const double mg = double{*m} * g;
         W = static_cast<float>(mg);
         slopeWeight->setMark(std::nullopt);
@@ -302,7 +302,7 @@ void PianoController::analyzeSlope(platform::Sender)
                           {slopeWeight->label(), slopeMass->label()}});
         }
     } else {
-        W = press.read(*slopeWeight, "N");
+        W = press.read(*slopeWeight, "N", "W");
         if (typed(*slopeMass)) {
             const platform::Text ignored{
                 PHYSCALC_TRANSLATE_NOOP("Notes", "%1: “%2” is no number and was left out; "
@@ -312,7 +312,7 @@ void PianoController::analyzeSlope(platform::Sender)
             press.add(ignored);
         }
     }
-    const float alpha = press.read(*slopeAngle, "°");
+    const float alpha = press.read(*slopeAngle, "°", "\u03b1");
     const double radians = platform::degreesToRadians(alpha);
     const double c = std::cos(radians);
     const double s = std::sin(radians);
@@ -350,8 +350,9 @@ void PianoController::analyzeFriction(platform::Sender)
     using platform::Text;
     const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
     // Inputs left empty are no push and no friction, without a mark.
-    const auto optional = [this](const platform::Field& field, std::string_view unit) {
-        return typed(field) ? press.read(field, unit) : 0.0f;
+    const auto optional = [this](const platform::Field& field, std::string_view unit,
+                                 std::string_view symbol) {
+        return typed(field) ? press.read(field, unit, symbol) : 0.0f;
     };
     std::vector<Text> lines;
     std::vector<platform::Quantity> inputs;
@@ -361,7 +362,7 @@ void PianoController::analyzeFriction(platform::Sender)
     float W = 0.0f;
     float m = 0.0f;
     if (byMass) {
-        m = press.read(*rampMass, "kg");
+        m = press.read(*rampMass, "kg", "m");
         const double mg = double{m} * g;
         W = static_cast<float>(mg);
         inputs.push_back({"m", shortest(m)});
@@ -369,7 +370,7 @@ void PianoController::analyzeFriction(platform::Sender)
                              "Working", "W = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
                          {shortest(m), shown(W)}});
     } else {
-        W = press.read(*rampWeight, "N");
+        W = press.read(*rampWeight, "N", "W");
         const double mass = double{W} / g;
         m = static_cast<float>(mass);
         inputs.push_back({"W", shortest(W)});
@@ -377,9 +378,9 @@ void PianoController::analyzeFriction(platform::Sender)
             {PHYSCALC_TRANSLATE_NOOP("Working", "m = W / g = %1 N / 9.81 m/s\u00b2 = %2 kg"),
              {shortest(W), shortest(m)}});
     }
-    const float alpha = press.read(*rampAngle, "°");
-    const float ks = optional(*rampKs, "");
-    const float P = optional(*rampPush, "N");
+    const float alpha = press.read(*rampAngle, "°", "\u03b1");
+    const float ks = optional(*rampKs, "", "\u03bcs");
+    const float P = optional(*rampPush, "N", "P");
     const double radians = platform::degreesToRadians(alpha);
     const double normalInDouble = double{W} * std::cos(radians);
     const float N = static_cast<float>(normalInDouble);
@@ -396,14 +397,14 @@ void PianoController::analyzeFriction(platform::Sender)
 
     float kd = 0.0f;
     if (!typed(*rampKd) && typed(*rampFk)) {
-        const float f = press.read(*rampFk, "N");
+        const float f = press.read(*rampFk, "N", "f");
         kd = f / N;
         inputs.push_back({"f", shortest(f)});
         lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck = f / N = %1 N / %2 N = %3"),
                          {shortest(f), shown(N), platform::stringWithFormat("%0.4f", kd)}});
         press.noteQuotient(*rampFk, f, *rampNormal, N);
     } else {
-        kd = optional(*rampKd, "");
+        kd = optional(*rampKd, "", "\u03bck");
         if (typed(*rampFk))
             press.inform({PHYSCALC_TRANSLATE_NOOP(
                               "Notes", "%1 and %2 are both typed: %1 was used, %2 left out."),
@@ -499,7 +500,7 @@ void PianoController::analyzeFriction(platform::Sender)
                                          "%1\u00b0) = %3 m/s\u00b2"),
                  {shortest(alpha), shortest(kd), platform::stringWithFormat("%0.3f", a)}});
     }
-    working::publish(working, log,
+    working::publish(press, working, log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
                       inputs,
                       {{"N", shown(N)},

@@ -10,14 +10,32 @@ void Notes::begin(std::string pressed)
 {
     formula = std::move(pressed);
     noted.clear();
+    converted.clear();
+    uncertain.clear();
     unexplained.clear();
     explained = false;
 }
 
-float Notes::read(const Field& field, std::string_view unit)
+float Notes::read(const Field& field, std::string_view unit, std::string_view symbol)
 {
     const std::string text = field.stringValue();
-    const float value = readFloat(text);
+    const Measured measured = readMeasured(text, unit);
+    const float value = measured.value;
+    std::string shown = shortest(value);
+    if (measured.uncertainty) {
+        uncertain[&field] = *measured.uncertainty;
+        shown += " \u00b1 " + shortest(*measured.uncertainty);
+    } else {
+        uncertain.erase(&field);
+    }
+    if (!measured.unit.empty()) {
+        std::string typed = text;
+        typed.erase(0, typed.find_first_not_of(" \t"));
+        typed.erase(typed.find_last_not_of(" \t") + 1);
+        converted.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "%1 = %2 = %3 %4"),
+                             {symbol.empty() ? field.label() : std::string(symbol), typed, shown,
+                              std::string(unit)}});
+    }
     const std::optional<Reading> reading = readingNote(text, field.label(), unit);
     // Const for the controllers, which only read these fields; the mark is
     // the platform's, not a change of the field's value. A reading that is
@@ -38,6 +56,12 @@ float Notes::read(const Field& field, std::string_view unit)
                          {field.label(), text, exact, formula}});
     }
     return value;
+}
+
+float Notes::uncertainty(const Field& field) const
+{
+    const auto found = uncertain.find(&field);
+    return found != uncertain.end() ? found->second : 0.0f;
 }
 
 void Notes::display(Field& field, std::string_view format, float value)
