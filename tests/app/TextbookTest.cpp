@@ -1,0 +1,206 @@
+// Whole textbook problems through the real windows, one press each: the
+// expected answers are worked out here by the book's own method, in double.
+#include "Interface.h"
+#include "WindowHelpers.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using test::find;
+using namespace Qt::StringLiterals;
+
+constexpr double g = 9.81;
+
+double radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180.0;
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+// A compass bearing from east or west, as the book gives a direction.
+QString bearing(double x, double y)
+{
+    const double fromEastWest = std::atan(std::fabs(y) / std::fabs(x)) * 180.0 / std::numbers::pi;
+    return QStringLiteral("%1° %2 of %3")
+        .arg(fixed(fromEastWest, 2), QLatin1String(y > 0 ? "N" : "S"),
+             QLatin1String(x > 0 ? "E" : "W"));
+}
+
+class TextbookTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        interface = std::make_unique<app::Interface>();
+        interface->launcher().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&interface->launcher()));
+    }
+    void cleanup() { interface.reset(); }
+
+    void a_problem_gives_the_books_answer_in_one_press_data();
+    void a_problem_gives_the_books_answer_in_one_press();
+
+private:
+    std::unique_ptr<app::Interface> interface;
+};
+
+using Answers = QList<QPair<QString, QString>>; // field, text it shows
+
+void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("steps"); // "field=text" typed, or a button pressed
+    QTest::addColumn<Answers>("answers");
+
+    {
+        // A 62 kg skier on a 25° slope with 45.0 N of friction: μk = f / N.
+        const double N = 62.0 * g * std::cos(radians(25.0));
+        QTest::newRow("skier's kinetic coefficient")
+            << u"awakePiano"_qs << u"pianoWin"_qs
+            << QStringList{u"rampMass=62"_qs, u"rampAngle=25"_qs, u"rampFk=45.0"_qs,
+                           u"analyzeFriction"_qs}
+            << Answers{{u"rampNormal"_qs, fixed(N, 2)}, {u"rampKdUsed"_qs, fixed(45.0 / N, 4)}};
+    }
+    {
+        // A 5.0 kg block on a 30° ramp, μs 0.40, μk 0.30: tan 30° > μs, it
+        // slides down with a = g (sin α − μk cos α).
+        const double a = g * (std::sin(radians(30.0)) - 0.30 * std::cos(radians(30.0)));
+        QTest::newRow("block sliding down a ramp")
+            << u"awakePiano"_qs << u"pianoWin"_qs
+            << QStringList{u"rampMass=5.0"_qs, u"rampAngle=30"_qs, u"rampKs=0.40"_qs,
+                           u"rampKd=0.30"_qs, u"analyzeFriction"_qs}
+            << Answers{{u"rampAccel"_qs, fixed(a, 3)},
+                       {u"rampFriction"_qs, fixed(0.30 * 5.0 * g * std::cos(radians(30.0)), 2)},
+                       {u"rampVerdict"_qs, u"Slides down the ramp"_qs}};
+    }
+    {
+        // A 20 kg crate pushed up a 20° ramp at steady speed, μk 0.25: P =
+        // W (sin α + μk cos α); started from rest with μs 0.35.
+        const double W = 20.0 * g;
+        const double steady = W * (std::sin(radians(20.0)) + 0.25 * std::cos(radians(20.0)));
+        const double start = W * (std::sin(radians(20.0)) + 0.35 * std::cos(radians(20.0)));
+        QTest::newRow("push up a ramp")
+            << u"awakePiano"_qs << u"pianoWin"_qs
+            << QStringList{u"rampMass=20"_qs, u"rampAngle=20"_qs, u"rampKs=0.35"_qs,
+                           u"rampKd=0.25"_qs, u"rampPush=100"_qs, u"analyzeFriction"_qs}
+            << Answers{{u"rampSteady"_qs, fixed(steady, 2)},
+                       {u"rampStart"_qs, fixed(start, 2)},
+                       {u"rampVerdict"_qs, u"Stays at rest"_qs}};
+    }
+    {
+        // The crate: 120 kg, μs 0.500, μk 0.300. (a) the largest push that does
+        // not move it is μs · m g; (b) kept up, a = (P − μk · m g) / m.
+        const double largest = 0.500 * 120.0 * g;
+        const double a = (588.60 - 0.300 * 120.0 * g) / 120.0;
+        QTest::newRow("crate") << "awakeAttrito" << u"attrWin"_qs
+                               << QStringList{u"motionMass=120"_qs, u"motionKs=0.500"_qs,
+                                              u"motionKd=0.300"_qs, u"motionPush=588.60"_qs,
+                                              u"getMotion"_qs}
+                               << Answers{{u"motionStaticMax"_qs, fixed(largest, 2)},
+                                          {u"motionAccel"_qs, fixed(a, 3)},
+                                          {u"motionNet"_qs, fixed(588.60 - 0.300 * 120.0 * g, 2)},
+                                          {u"motionVerdict"_qs, u"On the point of moving"_qs}};
+    }
+    {
+        // A box of normal force 245 N pushed with 100 N, μs 0.40, μk 0.30:
+        // 100 N beats 98 N of static friction; m = N / g.
+        const double a = (100.0 - 0.30 * 245.0) / (245.0 / g);
+        QTest::newRow("box given its normal force")
+            << u"awakeAttrito"_qs << u"attrWin"_qs
+            << QStringList{u"motionNormal=245"_qs, u"motionKs=0.40"_qs, u"motionKd=0.30"_qs,
+                           u"motionPush=100"_qs, u"getMotion"_qs}
+            << Answers{{u"motionFriction"_qs, fixed(0.30 * 245.0, 2)},
+                       {u"motionAccel"_qs, fixed(a, 3)},
+                       {u"motionVerdict"_qs, u"Moves"_qs}};
+    }
+    {
+        // The walk: 12.0 m at 20° W of N, then 20.0 m at 40.0° S of W.
+        const double x = 12.0 * std::cos(radians(110.0)) + 20.0 * std::cos(radians(220.0));
+        const double y = 12.0 * std::sin(radians(110.0)) + 20.0 * std::sin(radians(220.0));
+        QTest::newRow("walk") << "awakeVectors" << u"vectWin"_qs
+                              << QStringList{u"numberOfVectors=2"_qs,
+                                             u"declareVectorsNumber"_qs,
+                                             u"power=12.0"_qs,
+                                             u"bearing=20° W of N"_qs,
+                                             u"confirm"_qs,
+                                             u"power=20.0"_qs,
+                                             u"bearing=40.0 S of W"_qs,
+                                             u"confirm"_qs}
+                              << Answers{{u"resultBearing"_qs, bearing(x, y)},
+                                         {u"result"_qs, fixed(std::hypot(x, y), 4)},
+                                         {u"resultDirection"_qs,
+                                          fixed(180.0 + std::atan(y / x) * 180.0 / std::numbers::pi,
+                                                2)}};
+    }
+    {
+        // A plane flies 300 km at N30E, then 150 km at S60E, then 50 km due
+        // W (in Italian, O).
+        const double x = 300.0 * std::sin(radians(30.0)) + 150.0 * std::sin(radians(60.0)) - 50.0;
+        const double y = 300.0 * std::cos(radians(30.0)) - 150.0 * std::cos(radians(60.0));
+        QTest::newRow("flight") << "awakeVectors" << u"vectWin"_qs
+                                << QStringList{u"numberOfVectors=3"_qs,
+                                               u"declareVectorsNumber"_qs,
+                                               u"power=300"_qs,
+                                               u"bearing=N30E"_qs,
+                                               u"confirm"_qs,
+                                               u"power=150"_qs,
+                                               u"bearing=s60e"_qs,
+                                               u"confirm"_qs,
+                                               u"power=50"_qs,
+                                               u"bearing=O"_qs,
+                                               u"confirm"_qs}
+                                << Answers{{u"resultBearing"_qs, bearing(x, y)},
+                                           {u"rx"_qs, fixed(x, 4)},
+                                           {u"ry"_qs, fixed(y, 4)}};
+    }
+}
+
+void TextbookTest::a_problem_gives_the_books_answer_in_one_press()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, window);
+    QFETCH(QStringList, steps);
+    QFETCH(Answers, answers);
+
+    find<QAbstractButton>(&interface->launcher(), qPrintable(entry))->click();
+    QWidget* tool = test::topLevel(window);
+    QVERIFY(tool != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(tool));
+    for (const QString& step : steps) {
+        const qsizetype equals = step.indexOf(QLatin1Char('='));
+        if (equals < 0) {
+            find<QAbstractButton>(tool, qPrintable(step))->click();
+            continue;
+        }
+        auto* field = find<QLineEdit>(tool, qPrintable(step.left(equals)));
+        field->clear();
+        QTest::keyClicks(field, step.mid(equals + 1));
+    }
+    for (const auto& [name, shown] : answers) {
+        auto* field = find<QLineEdit>(tool, qPrintable(name));
+        QVERIFY2(field->isReadOnly(), qPrintable(name));
+        QVERIFY2(field->text().startsWith(shown),
+                 qPrintable(name + QStringLiteral(": ") + field->text() + QStringLiteral(" is not ")
+                            + shown));
+        QCOMPARE(test::accessibleValue(field), field->text());
+    }
+}
+
+} // namespace
+
+QTEST_MAIN(TextbookTest)
+#include "TextbookTest.moc"
