@@ -116,7 +116,8 @@ int main(int argc, char* argv[])
         {"awakePiano",
          "pianoWin",
          {"weight=10", "height=3", "base=4", "lenght=5", "analyze", "slopeWeight=50",
-          "slopeAngle=30", "analyzeSlope", "analyze"},
+          "slopeAngle=30", "analyzeSlope", "analyze", "rampMass=62", "rampAngle=25", "rampKs=0.15",
+          "rampFk=45.0", "analyzeFriction"},
          "inclined-plane.png"},
         {"awakeErrori",
          "errWin",
@@ -127,7 +128,8 @@ int main(int argc, char* argv[])
         {"awakeAttrito",
          "attrWin",
          {"kas=0.5", "fpOfstat=40", "getF1d", "fad=15", "fpOfDinam=50", "getKd", "mass=12",
-          "getFpFromMassStat", "getF1d"},
+          "getFpFromMassStat", "getF1d", "motionMass=120", "motionKs=0.500", "motionKd=0.300",
+          "motionPush=588.60", "getMotion"},
          "friction.png"},
         {"awakeMomento",
          "momWin",
@@ -191,6 +193,11 @@ int main(int argc, char* argv[])
         type(newVector, "angle", angle);
         auto* where = child<QComboBox>(newVector, "where");
         where->setCurrentIndex(where->findText(QString::fromUtf8(code)));
+        // The last one as a bearing, which fills the angle and the code.
+        if (qstrcmp(name, "F3") == 0) {
+            type(newVector, "bearing", "S45E");
+            child<QLineEdit>(newVector, "bearing")->textEdited(QStringLiteral("S45E"));
+        }
         if (qstrcmp(name, "F3") == 0)
             save(newVector, directory, "vector-new.png");
         press(newVector, "confirm");

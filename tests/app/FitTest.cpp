@@ -72,7 +72,8 @@ private Q_SLOTS:
         // Each example leaves a note, and the working is asked for.
         row("awakePiano", "pianoWin",
             "showWorking weight=10 height=1,5 base=2 lenght=2,5 analyze slopeWeight=50 "
-            "slopeAngle=30 analyzeSlope analyze",
+            "slopeAngle=30 analyzeSlope analyze rampMass=62 rampAngle=25 rampKs=0.15 rampFk=45.0 "
+            "rampPush=-20 analyzeFriction",
             "rampDrawing notes working slopePara dpara");
         row("awakeErrori", "errWin",
             "showWorking showLabSheet unit=m valToMedia=1,02 addToMedia valToMedia=2.03 "
@@ -80,8 +81,8 @@ private Q_SLOTS:
             "setMisuraForPerc=67,7 getRelPerc",
             "working labSheet notes copySheet getPercLabel");
         row("awakeAttrito", "attrWin",
-            "showWorking mass=12 getFpFromMassStat kas=0.5 getF1d fad=15 fpOfDinam=49.05 getKd "
-            "getFad",
+            "showWorking motionMass=120 motionKs=0.500 motionKd=0.300 motionPush=588.60 getMotion "
+            "mass=12 getFpFromMassStat kas=0.5 getF1d fad=15 fpOfDinam=49.05 getKd getFad",
             "blockDrawing notes working getFpFromMassDinam fpOfDinam");
         row("awakeMomento", "momWin",
             "showWorking power2=5 b=0.5 getDouble power1=5 dist=2.5 alpha=270 getSimple",
