@@ -211,6 +211,8 @@ private Q_SLOTS:
         // clang-format off
         row("inclined plane", {"pianoWin", "weight=10 height=3 base=4 lenght=5 analyze", "weight height base lenght", "dorto dpara dh db dl dangolo labOrto labPara"});
         row("weight on a slope", {"pianoWin", "slopeWeight=50 slopeAngle=30 analyzeSlope", "slopeWeight slopeMass slopeAngle", "slopeW slopeOrto slopePara"});
+        row("ramp with friction", {"pianoWin", "rampWeight=50 rampAngle=30 rampKs=0.2 rampKd=0.1 rampPush=5 analyzeFriction", "rampWeight rampMass rampAngle rampKs rampKd rampFk rampPush", "rampNormal rampPara rampStaticMax rampVerdict rampKdUsed rampFriction rampNet rampAccel rampStart rampSteady"});
+        row("push across the ground", {"attrWin", "motionMass=10 motionPush=50 motionKs=0.4 motionKd=0.3 getMotion", "motionMass motionNormal motionPush motionKs motionKd", "motionStaticMax motionVerdict motionFriction motionNet motionAccel"});
         row("absolute error", {"errWin", "setRel=0.05 setVal=20 getAbs", "setRel setVal", "absLabel"});
         row("relative error", {"errWin", "setAbsForPerc=1 setMisuraForPerc=4 getRelPerc", "setAbsForPerc setMisuraForPerc", "getRelLabel getPercLabel"});
         row("moment of a force", {"momWin", "power1=10 dist=2 alpha=30 getSimple", "power1 dist alpha", "rx1"});

@@ -144,7 +144,8 @@ private Q_SLOTS:
         row("attrWin", "f1d fad fpOfDinam fpOfstat kad kas", "");
         row("momWin", "alpha b dist power1 power2", "rx1 rx2");
         row("fluidWin", "area dens forza press1 press2 profond", "");
-        row("vectWin", "numberOfVectors angle name power", "listOfVectors result rx ry");
+        row("vectWin", "numberOfVectors angle name power bearing",
+            "listOfVectors result rx ry resultDirection resultBearing");
     }
 
     void only_result_fields_are_read_only()
@@ -173,6 +174,9 @@ private Q_SLOTS:
         };
         rows("pianoWin", "weight height base lenght", "analyze");
         rows("pianoWin", "slopeWeight slopeMass slopeAngle", "analyzeSlope");
+        rows("pianoWin", "rampWeight rampMass rampAngle rampKs rampKd rampFk rampPush",
+             "analyzeFriction");
+        rows("attrWin", "motionMass motionNormal motionPush motionKs motionKd", "getMotion");
         rows("errWin", "valToMedia", "addToMedia");
         rows("errWin", "setRel setVal", "getAbs");
         rows("errWin", "setAbsForPerc setMisuraForPerc", "getRelPerc");
