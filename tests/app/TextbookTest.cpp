@@ -102,6 +102,20 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
                        {u"rampVerdict"_qs, u"Stays at rest"_qs}};
     }
     {
+        // A 10 kg box resting on a 10° ramp, μs 0.50, μk 0.40, to be pushed
+        // down it: μs · N − W∥ starts it, μk · N − W∥ keeps it going.
+        const double N = 10.0 * g * std::cos(radians(10.0));
+        const double along = 10.0 * g * std::sin(radians(10.0));
+        QTest::newRow("push down a ramp")
+            << u"awakePiano"_qs << u"pianoWin"_qs
+            << QStringList{u"rampMass=10"_qs, u"rampAngle=10"_qs, u"rampKs=0.50"_qs,
+                           u"rampKd=0.40"_qs, u"rampPush=-1"_qs,  u"analyzeFriction"_qs}
+            << Answers{{u"rampStart"_qs, fixed(0.50 * N - along, 2)},
+                       {u"rampSteady"_qs, fixed(0.40 * N - along, 2)},
+                       {u"rampFriction"_qs, fixed(along + 1.0, 2)},
+                       {u"rampAccel"_qs, fixed(0.0, 3)}};
+    }
+    {
         // The crate: 120 kg, μs 0.500, μk 0.300. (a) the largest push that does
         // not move it is μs · m g; (b) kept up, a = (P − μk · m g) / m.
         const double largest = 0.500 * 120.0 * g;
