@@ -386,6 +386,13 @@
     </message>
 </context>
 <context>
+    <name>Carry</name>
+    <message>
+        <source>Carry to</source>
+        <translation>Porta in</translation>
+    </message>
+</context>
+<context>
     <name>CountPanel</name>
     <message>
         <source>Number of vectors</source>

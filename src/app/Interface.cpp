@@ -1,6 +1,7 @@
 #include "Interface.h"
 
 #include "ApplicationIcon.h"
+#include "Carry.h"
 #include "FieldMarks.h"
 #include "FirstShow.h"
 #include "FormPart.h"
@@ -162,6 +163,7 @@ void Interface::buildTools()
         onFirstShow(tool, [this, tool] {
             addCloseKeys(tool);
             addNumberHint(tool);
+            offerCarryFrom(tool);
         });
     }
 
@@ -387,6 +389,31 @@ void Interface::addCloseKeys(QWidget* tool)
     close->setShortcutContext(Qt::WindowShortcut);
     tool->addAction(close);
     QObject::connect(close, &QAction::triggered, tool, &QWidget::hide);
+}
+
+// Asked for last on first show, so the parts built then are in. The inputs
+// offered are those of the other tools as they stand when the menu opens.
+void Interface::offerCarryFrom(QWidget* tool)
+{
+    for (QLineEdit* result : tool->findChildren<QLineEdit*>()) {
+        if (!result->isReadOnly() || result->window() != tool)
+            continue;
+        offerCarry(result, [this, tool] {
+            QList<QLineEdit*> inputs;
+            for (QWidget* other : std::initializer_list<QWidget*>{
+                     &windows->piano, &windows->errors, &windows->friction, &windows->torque,
+                     &windows->fluid}) {
+                if (other == tool)
+                    continue;
+                for (QLineEdit* input : other->findChildren<QLineEdit*>()) {
+                    if (!input->isReadOnly() && input->window() == other
+                        && !input->accessibleName().isEmpty())
+                        inputs.append(input);
+                }
+            }
+            return inputs;
+        });
+    }
 }
 
 QString Interface::notesName() const

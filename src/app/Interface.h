@@ -83,6 +83,8 @@ private:
     void writeResultsLog(const QString& path);
     // Esc and Ctrl+W hide a tool window.
     void addCloseKeys(QWidget* tool);
+    // Every result of the tool can be carried into another tool's input.
+    void offerCarryFrom(QWidget* tool);
     void askToCancelRun(QAbstractButton* sender);
     QString notesName() const;
 

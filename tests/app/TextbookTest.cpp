@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <cmath>
@@ -52,6 +53,7 @@ private Q_SLOTS:
 
     void a_problem_gives_the_books_answer_in_one_press_data();
     void a_problem_gives_the_books_answer_in_one_press();
+    void a_result_carried_into_another_tool_is_typed_there();
 
 private:
     std::unique_ptr<app::Interface> interface;
@@ -212,6 +214,43 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press()
                             + shown));
         QCOMPARE(test::accessibleValue(field), field->text());
     }
+}
+
+// The skier the long way: W⊥ from the ramp's angle group, carried from its
+// context menu into friction's normal force, then μk = f / N there.
+void TextbookTest::a_result_carried_into_another_tool_is_typed_there()
+{
+    find<QAbstractButton>(&interface->launcher(), "awakePiano")->click();
+    QWidget* plane = test::topLevel(u"pianoWin"_qs);
+    QVERIFY(QTest::qWaitForWindowExposed(plane));
+    find<QLineEdit>(plane, "slopeMass")->setText(u"62"_qs);
+    find<QLineEdit>(plane, "slopeAngle")->setText(u"25"_qs);
+    find<QAbstractButton>(plane, "analyzeSlope")->click();
+    auto* across = find<QLineEdit>(plane, "slopeOrto");
+    Q_EMIT across->customContextMenuRequested(QPoint());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    auto* carry = find<QMenu>(menu, "carryMenu");
+    QAction* entry = nullptr;
+    for (QMenu* window : carry->findChildren<QMenu*>()) {
+        for (QAction* each : window->actions()) {
+            if (window->title() == u"Friction"_qs && each->text() == u"Normal force, dynamic"_qs)
+                entry = each;
+        }
+    }
+    QVERIFY(entry != nullptr);
+    entry->trigger();
+    menu->close();
+
+    QWidget* friction = test::topLevel(u"attrWin"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(friction));
+    auto* normal = find<QLineEdit>(friction, "fpOfDinam");
+    QCOMPARE(normal->text(), across->text());
+    QTRY_COMPARE(QApplication::focusWidget(), normal);
+    find<QLineEdit>(friction, "fad")->setText(u"45.0"_qs);
+    find<QAbstractButton>(friction, "getKd")->click();
+    const double N = 62.0 * g * std::cos(radians(25.0));
+    QCOMPARE(find<QLineEdit>(friction, "kad")->text(), fixed(45.0 / std::round(N * 100) * 100, 2));
 }
 
 } // namespace
