@@ -55,8 +55,8 @@
 <context>
     <name>AttritoMotionPart</name>
     <message>
-        <source>Pushed across level ground: does it move?  a = (P − μk · N) / m</source>
-        <translation>Spinto su un piano orizzontale: si muove?  a = (P − μk · N) / m</translation>
+        <source>Pushed on level ground:  a = (P − μk · N) / m</source>
+        <translation>Spinto in piano:  a = (P − μk · N) / m</translation>
     </message>
     <message>
         <source>Mass of the &amp;body m:</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>μs (s&amp;tatic):</source>
-        <translation>Co&amp;efficiente μs (statico):</translation>
+        <translation>μs (static&amp;o):</translation>
     </message>
     <message>
         <source>Coefficient of static friction</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>μk (d&amp;ynamic):</source>
-        <translation>Coefficiente μ&amp;k (dinamico):</translation>
+        <translation>μ&amp;k (dinamico):</translation>
     </message>
     <message>
         <source>Coefficient of kinetic (dynamic) friction</source>
@@ -966,6 +966,10 @@
     <message>
         <source>End this run? The vectors entered so far are forgotten.</source>
         <translation>Interrompere l&apos;inserimento? I vettori inseriti finora andranno persi.</translation>
+    </message>
+    <message>
+        <source>Results with uncertainty</source>
+        <translation>Risultati con incertezza</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2356,33 @@
     </message>
 </context>
 <context>
+    <name>Uncertainty</name>
+    <message>
+        <source>Uncertainties as independent errors, combined in quadrature (first order):</source>
+        <translation>Incertezze come errori indipendenti, combinati in quadratura (al primo ordine):</translation>
+    </message>
+    <message>
+        <source>Uncertainties as maximum errors: absolute errors add in sums, relative errors in products and quotients:</source>
+        <translation>Incertezze come errori massimi: nelle somme si sommano gli errori assoluti, nei prodotti e nei quozienti quelli relativi:</translation>
+    </message>
+    <message>
+        <source>Δ%1 / %1 = %2 = %3 = %4 %</source>
+        <translation>Δ%1 / %1 = %2 = %3 = %4 %</translation>
+    </message>
+    <message>
+        <source>Δ%1 = %2 % × %3 = %4</source>
+        <translation>Δ%1 = %2 % × %3 = %4</translation>
+    </message>
+    <message>
+        <source>Δ%1 = %2 = %3 = %4</source>
+        <translation>Δ%1 = %2 = %3 = %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+</context>
+<context>
     <name>Vectors</name>
     <message>
         <source>Components of each vector</source>
@@ -2780,6 +2811,26 @@
     <message>
         <source>Press a button: its working shows here.</source>
         <translation>Premi un pulsante: qui compare il procedimento.</translation>
+    </message>
+    <message>
+        <source>&amp;Uncertainties:</source>
+        <translation>&amp;Quale regola per le incertezze:</translation>
+    </message>
+    <message>
+        <source>How uncertainties are combined</source>
+        <translation>Come si combinano le incertezze</translation>
+    </message>
+    <message>
+        <source>Maximum error: absolute errors add in sums, relative errors in products. Quadrature: independent errors, combined as the square root of the sum of squares.</source>
+        <translation>Errore massimo: nelle somme si sommano gli errori assoluti, nei prodotti quelli relativi. In quadratura: errori indipendenti, combinati come radice della somma dei quadrati.</translation>
+    </message>
+    <message>
+        <source>Maximum error</source>
+        <translation>Errore massimo</translation>
+    </message>
+    <message>
+        <source>Independent, in quadrature</source>
+        <translation>Indipendenti, in quadratura</translation>
     </message>
 </context>
 </TS>

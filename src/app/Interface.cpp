@@ -9,6 +9,7 @@
 #include "ResultsLogWindow.h"
 #include "TextPaneView.h"
 #include "Translations.h"
+#include "Uncertainty.h"
 #include "WorkingPane.h"
 #include "ui_AttritoMassPart.h"
 #include "ui_AttritoMotionPart.h"
@@ -32,6 +33,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -212,6 +215,48 @@ void Interface::connectWorkingAndLog()
                      [&c, &sheet] { c.refreshSheet(&sheet); });
 
     resultsLog.changed = [this] { refreshResultsLog(); };
+
+    for (WorkingPane* pane :
+         {&windows->pianoWorking, &windows->errorsWorking, &windows->frictionWorking,
+          &windows->torqueWorking, &windows->vectorsWorking, &windows->fluidWorking}) {
+        pane->setAccessory([this](QWidget* host) { return buildRuleChoice(host); });
+    }
+}
+
+// One rule for every window: a choice made in one shows in the others.
+QWidget* Interface::buildRuleChoice(QWidget* host)
+{
+    auto* row = new QWidget(host);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QCoreApplication::translate("WorkingPane", "&Uncertainties:"), row);
+    auto* choice = new QComboBox(row);
+    choice->setObjectName(QStringLiteral("uncertaintyRule"));
+    choice->setAccessibleName(
+        QCoreApplication::translate("WorkingPane", "How uncertainties are combined"));
+    choice->setToolTip(QCoreApplication::translate(
+        "WorkingPane", "Maximum error: absolute errors add in sums, relative errors in products. "
+                       "Quadrature: independent errors, combined as the square root of the sum of "
+                       "squares."));
+    choice->addItem(QCoreApplication::translate("WorkingPane", "Maximum error"));
+    choice->addItem(QCoreApplication::translate("WorkingPane", "Independent, in quadrature"));
+    choice->setCurrentIndex(uncertainty::mode() == uncertainty::Mode::Quadrature ? 1 : 0);
+    label->setBuddy(choice);
+    layout->addWidget(label);
+    layout->addWidget(choice);
+    layout->addStretch();
+    ruleChoices.append(choice);
+    QObject::connect(choice, &QComboBox::currentIndexChanged, choice, [this](int index) {
+        uncertainty::setMode(index == 1 ? uncertainty::Mode::Quadrature
+                                        : uncertainty::Mode::MaximumError);
+        for (QComboBox* other : std::as_const(ruleChoices)) {
+            if (other != nullptr && other->currentIndex() != index) {
+                const QSignalBlocker quiet(other);
+                other->setCurrentIndex(index);
+            }
+        }
+    });
+    return row;
 }
 
 void Interface::showResultsLog()
@@ -421,6 +466,11 @@ QString Interface::notesName() const
     return QCoreApplication::translate("Interface", "Notes");
 }
 
+QString Interface::uncertaintiesName() const
+{
+    return QCoreApplication::translate("Interface", "Results with uncertainty");
+}
+
 // The box is built on first use and kept: its icon is drawn once, not once
 // per opening into Qt's pixmap cache.
 void Interface::showAbout()
@@ -461,6 +511,8 @@ void Interface::connectPiano()
     c.weight = outlets.field(ui.weight);
     c.rampDrawing = ui.rampDrawing;
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     connectAction(ui.analyze, c, &PianoController::analyze);
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
     markStaleOnEdit({ui.weight, ui.height, ui.base, ui.lenght},
@@ -540,6 +592,8 @@ void Interface::connectErrori()
     pressOnReturn({ui.setRel, ui.setVal}, ui.getAbs);
     pressOnReturn({ui.setAbsForPerc, ui.setMisuraForPerc}, ui.getRelPerc);
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     markStaleOnEdit({ui.setRel, ui.setVal}, {ui.absLabel}, {ui.getAbs});
     markStaleOnEdit({ui.setAbsForPerc, ui.setMisuraForPerc}, {ui.getRelLabel, ui.getPercLabel},
                     {ui.getRelPerc});
@@ -618,6 +672,8 @@ void Interface::connectAttrito()
                             {part.getMotion});
         });
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     solveOnReturn({{ui.f1d, ui.getF1d}, {ui.kas, ui.getKas}, {ui.fpOfstat, ui.getFpFromStat}});
     solveOnReturn({{ui.fad, ui.getFad}, {ui.kad, ui.getKd}, {ui.fpOfDinam, ui.getFpFromDinam}});
 }
@@ -644,6 +700,8 @@ void Interface::connectMomento()
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     markStaleOnEdit({ui.power1, ui.dist, ui.alpha}, {ui.rx1}, {ui.getSimple});
     markStaleOnEdit({ui.power2, ui.b}, {ui.rx2}, {ui.getDouble});
 }
@@ -683,6 +741,8 @@ void Interface::connectVectors()
         QCoreApplication::translate("Vectors", "Components of each vector"));
     c.componentTable = componentTable.get();
     c.notes = outlets.pane(window.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(window.numbersColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     c.progress = outlets.pane(sheet.progress);
 
     connectAction(countPanel.declareVectorsNumber, c, &VectorsController::declareVectorsNumber);
@@ -757,6 +817,8 @@ void Interface::connectFluid()
                              [&c, box = part.densPreset] { c.getPreset(box); });
         });
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     solveOnReturn({{ui.forza, ui.getPower}, {ui.area, ui.getArea}, {ui.press1, ui.getPress1}});
     solveOnReturn({{ui.dens, ui.getDens}, {ui.profond, ui.getH}, {ui.press2, ui.getPress2}});
 }

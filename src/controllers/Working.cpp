@@ -24,15 +24,26 @@ std::string step(double value)
 }
 
 void publish(const platform::Notes& press, platform::TextPane* pane, platform::ComputationLog* log,
-             const platform::Computation& computation, const std::vector<platform::Text>& lines)
+             const platform::Computation& computation, const std::vector<platform::Text>& lines,
+             const uncertainty::Propagation* errors)
 {
     if (pane != nullptr) {
         std::vector<platform::Text> shown = press.conversions();
         shown.insert(shown.end(), lines.begin(), lines.end());
+        if (errors != nullptr)
+            shown.insert(shown.end(), errors->working().begin(), errors->working().end());
         pane->show(shown);
     }
-    if (log != nullptr)
+    if (log == nullptr)
+        return;
+    if (errors == nullptr || errors->logged().empty()) {
         log->record(computation);
+        return;
+    }
+    platform::Computation withErrors = computation;
+    withErrors.results.insert(withErrors.results.end(), errors->logged().begin(),
+                              errors->logged().end());
+    log->record(withErrors);
 }
 
 } // namespace working
