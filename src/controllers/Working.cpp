@@ -41,6 +41,10 @@ void publish(const platform::Notes& press, platform::TextPane* pane, platform::C
         return;
     }
     platform::Computation withErrors = computation;
+    for (platform::Quantity& input : withErrors.inputs) {
+        if (const std::string typed = errors->uncertaintyOf(input.symbol); !typed.empty())
+            input.value += " \u00b1 " + typed;
+    }
     withErrors.results.insert(withErrors.results.end(), errors->logged().begin(),
                               errors->logged().end());
     log->record(withErrors);
