@@ -79,6 +79,7 @@ private:
     void connectFluid();
     void connectWorkingAndLog();
     void refreshResultsLog();
+    static QStringList logRow(const ResultsLog::Entry& entry);
     void saveResultsLog();
     void writeResultsLog(const QString& path);
     // Esc and Ctrl+W hide a tool window.
@@ -115,6 +116,8 @@ private:
     std::unique_ptr<platform::TextPane> componentTable;
     QPointer<QMessageBox> quitQuestion;
     bool quitting = false;
+    // Set by the quit question's Save log…: a saved log then quits.
+    bool quitAfterSave = false;
 };
 
 } // namespace app

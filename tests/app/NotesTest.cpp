@@ -293,12 +293,12 @@ private Q_SLOTS:
         enter("B 8 120 -+");
         QCOMPARE(progress->text(), u"Vector 3 of 3"_qs);
         QVERIFY(notes(vectors).contains(u"B: the code -+ names a quadrant"_qs));
-        // Quitting mid-run asks; No, the answer Return gives, keeps
+        // Quitting mid-run asks; Cancel, the answer Return gives, keeps
         // everything, and quitting asks again.
         QVERIFY(!interface->launcher().close());
         returnAt("quitQuestion");
         QVERIFY(!interface->launcher().close() && sheet->isVisible());
-        answer("quitQuestion", QMessageBox::No);
+        answer("quitQuestion", QMessageBox::Cancel);
 
         // Back on vector 3 brings B back to be corrected.
         find<QPushButton>(sheet, "back")->click();

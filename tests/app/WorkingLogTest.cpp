@@ -248,7 +248,7 @@ private Q_SLOTS:
         QVERIFY(!interface->launcher().close()); // quitting asks
         auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(question != nullptr && question->objectName() == u"quitQuestion");
-        question->button(QMessageBox::No)->click();
+        question->button(QMessageBox::Cancel)->click();
 
         find<QPushButton>(log, "clearLog")->click();
         QCOMPARE(find<QTableWidget>(log, "entries")->rowCount(), 0);

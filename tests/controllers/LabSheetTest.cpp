@@ -119,7 +119,7 @@ TEST(ResultsLog, csv_quotes_as_rfc_4180_and_markdown_escapes_pipes)
                 {{"R", "5.0000"}}});
     const auto english = [](const platform::Text& text) { return platform::english(text); };
     EXPECT_EQ(log.csv(english),
-              "Time,Tool,Inputs,Results\r\n10:00:00,Vector sum,\"v1 = 10, 30\u00b0, "
+              "\xef\xbb\xbfTime,Tool,Inputs,Results\r\n10:00:00,Vector sum,\"v1 = 10, 30\u00b0, "
               "++; v2 = say \"\"hi\"\" | x\",R = 5.0000\r\n");
     EXPECT_NE(log.markdown(english).find("v2 = say \"hi\" \\| x |"), std::string::npos);
 }
