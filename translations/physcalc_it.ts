@@ -1534,8 +1534,8 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
 <context>
     <name>NumberHint</name>
     <message>
-        <source>Numbers take a point or a comma, as in 2.5 or 2,5.</source>
-        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5.</translation>
+        <source>Numbers take a point or a comma, as in 2.5 or 2,5, and a unit converts, as in 14 cm.</source>
+        <translation>I numeri si scrivono con la virgola o con il punto, come in 2,5 o 2.5, e un&apos;unità si converte, come in 14 cm.</translation>
     </message>
 </context>
 <context>
@@ -1828,10 +1828,6 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     <message>
         <source>%1: “%2” was read as %3; all from the second separator on was ignored.</source>
         <translation>%1: “%2” è stato letto come %3; tutto ciò che segue il secondo separatore è stato ignorato.</translation>
-    </message>
-    <message>
-        <source>%1: “%2” was read as %3; for %4 %5 type %6.</source>
-        <translation>%1: “%2” è stato letto come %3; per %4 %5 scrivi %6.</translation>
     </message>
     <message>
         <source>%1: “%2” was read as %3; “%4” after the number was ignored.</source>
@@ -2349,6 +2345,10 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     <message>
         <source>Measurement errors: lab sheet</source>
         <translation>Errori di misura: scheda di laboratorio</translation>
+    </message>
+    <message>
+        <source>%1 = %2 = %3 %4</source>
+        <translation>%1 = %2 = %3 %4</translation>
     </message>
 </context>
 <context>

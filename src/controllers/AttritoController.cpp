@@ -23,10 +23,11 @@ constexpr const char* pure = "";
 
 // Both helpers read their operands in the order given and compute in float.
 Worked showProduct(platform::Notes& press, const platform::Field& first, const char* firstUnit,
-                   const platform::Field& second, const char* secondUnit, platform::Field& target)
+                   const platform::Field& second, const char* secondUnit, platform::Field& target,
+                   const char* const (&symbols)[3])
 {
-    const float a = press.read(first, firstUnit);
-    const float b = press.read(second, secondUnit);
+    const float a = press.read(first, firstUnit, symbols[0]);
+    const float b = press.read(second, secondUnit, symbols[1]);
     const float product = a * b;
     press.display(target, "%0.2f", product);
     return {a, b, product};
@@ -35,10 +36,11 @@ Worked showProduct(platform::Notes& press, const platform::Field& first, const c
 // A zero divisor shows "inf", "-inf" or, for 0/0, "nan".
 Worked showQuotient(platform::Notes& press, const platform::Field& dividend,
                     const char* dividendUnit, const platform::Field& divisor,
-                    const char* divisorUnit, platform::Field& target)
+                    const char* divisorUnit, platform::Field& target,
+                    const char* const (&symbols)[3])
 {
-    const float a = press.read(dividend, dividendUnit);
-    const float b = press.read(divisor, divisorUnit);
+    const float a = press.read(dividend, dividendUnit, symbols[0]);
+    const float b = press.read(divisor, divisorUnit, symbols[1]);
     const float quotient = a / b;
     press.display(target, "%0.2f", quotient);
     press.noteQuotient(dividend, a, divisor, b);
@@ -50,12 +52,12 @@ using platform::Text;
 
 // line fills %1 and %2 with the operands and %3 with the result as shown;
 // the symbols name the operands and the result in the log.
-void report(const AttritoController& c, const Worked& done, const char* const (&symbols)[3],
-            Text line)
+void report(const AttritoController& c, const platform::Notes& press, const Worked& done,
+            const char* const (&symbols)[3], Text line)
 {
     const std::string shown = platform::stringWithFormat("%0.2f", done.result);
     line.arguments = {shortest(done.first), shortest(done.second), shown};
-    working::publish(c.working, c.log,
+    working::publish(press, c.working, c.log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
                       {{symbols[0], shortest(done.first)}, {symbols[1], shortest(done.second)}},
                       {{symbols[2], shown}}},
@@ -124,9 +126,10 @@ void drawBlock(Drawing& drawing, float friction, float normal, bool moving)
 void AttritoController::getF1d(platform::Sender)
 {
     press.begin("F = k · N");
-    const Worked worked = showProduct(press, *kas, pure, *fpOfstat, forceUnit, *f1d);
+    const char* const symbols[3] = {"k\u209b", "N", "F\u209b"};
+    const Worked worked = showProduct(press, *kas, pure, *fpOfstat, forceUnit, *f1d, symbols);
     report(
-        *this, worked, {"k\u209b", "N", "F\u209b"},
+        *this, press, worked, symbols,
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: F = k \u00b7 N = %1 \u00d7 %2 N = %3 N"),
              {}});
     draw(worked.result, worked.second, false);
@@ -136,9 +139,10 @@ void AttritoController::getF1d(platform::Sender)
 void AttritoController::getFad(platform::Sender)
 {
     press.begin("F = k · N");
-    const Worked worked = showProduct(press, *kad, pure, *fpOfDinam, forceUnit, *fad);
+    const char* const symbols[3] = {"k\u2096", "N", "F\u2096"};
+    const Worked worked = showProduct(press, *kad, pure, *fpOfDinam, forceUnit, *fad, symbols);
     report(
-        *this, worked, {"k\u2096", "N", "F\u2096"},
+        *this, press, worked, symbols,
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: F = k \u00b7 N = %1 \u00d7 %2 N = %3 N"),
              {}});
     draw(worked.result, worked.second, true);
@@ -148,8 +152,9 @@ void AttritoController::getFad(platform::Sender)
 void AttritoController::getFpFromDinam(platform::Sender)
 {
     press.begin("N = F / k");
-    const Worked worked = showQuotient(press, *fad, forceUnit, *kad, pure, *fpOfDinam);
-    report(*this, worked, {"F\u2096", "k\u2096", "N"},
+    const char* const symbols[3] = {"F\u2096", "k\u2096", "N"};
+    const Worked worked = showQuotient(press, *fad, forceUnit, *kad, pure, *fpOfDinam, symbols);
+    report(*this, press, worked, symbols,
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: N = F / k = %1 N / %2 = %3 N"), {}});
     draw(worked.first, worked.result, true);
     press.finish(notes);
@@ -158,8 +163,9 @@ void AttritoController::getFpFromDinam(platform::Sender)
 void AttritoController::getFpFromStat(platform::Sender)
 {
     press.begin("N = F / k");
-    const Worked worked = showQuotient(press, *f1d, forceUnit, *kas, pure, *fpOfstat);
-    report(*this, worked, {"F\u209b", "k\u209b", "N"},
+    const char* const symbols[3] = {"F\u209b", "k\u209b", "N"};
+    const Worked worked = showQuotient(press, *f1d, forceUnit, *kas, pure, *fpOfstat, symbols);
+    report(*this, press, worked, symbols,
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: N = F / k = %1 N / %2 = %3 N"), {}});
     draw(worked.first, worked.result, false);
     press.finish(notes);
@@ -168,8 +174,9 @@ void AttritoController::getFpFromStat(platform::Sender)
 void AttritoController::getKas(platform::Sender)
 {
     press.begin("k = F / N");
-    const Worked worked = showQuotient(press, *f1d, forceUnit, *fpOfstat, forceUnit, *kas);
-    report(*this, worked, {"F\u209b", "N", "k\u209b"},
+    const char* const symbols[3] = {"F\u209b", "N", "k\u209b"};
+    const Worked worked = showQuotient(press, *f1d, forceUnit, *fpOfstat, forceUnit, *kas, symbols);
+    report(*this, press, worked, symbols,
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Static: k = F / N = %1 N / %2 N = %3"), {}});
     draw(worked.first, worked.second, false);
     press.finish(notes);
@@ -178,8 +185,10 @@ void AttritoController::getKas(platform::Sender)
 void AttritoController::getKd(platform::Sender)
 {
     press.begin("k = F / N");
-    const Worked worked = showQuotient(press, *fad, forceUnit, *fpOfDinam, forceUnit, *kad);
-    report(*this, worked, {"F\u2096", "N", "k\u2096"},
+    const char* const symbols[3] = {"F\u2096", "N", "k\u2096"};
+    const Worked worked =
+        showQuotient(press, *fad, forceUnit, *fpOfDinam, forceUnit, *kad, symbols);
+    report(*this, press, worked, symbols,
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "Dynamic: k = F / N = %1 N / %2 N = %3"), {}});
     draw(worked.first, worked.second, true);
     press.finish(notes);
@@ -199,13 +208,13 @@ void AttritoController::getFpFromMassDinam(platform::Sender)
 void AttritoController::showWeightOfMass(platform::Field& normal)
 {
     press.begin("N = m · g");
-    const float m = press.read(*mass, "kg");
+    const float m = press.read(*mass, "kg", "m");
     const double weightInDouble = double{m} * g;
     const float weight = static_cast<float>(weightInDouble);
     press.display(normal, "%0.2f", weight);
     press.finish(notes);
     const std::string shown = platform::stringWithFormat("%0.2f", weight);
-    working::publish(working, log,
+    working::publish(press, working, log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
                       {{"m", shortest(m)}},
                       {{"N", shown}}},

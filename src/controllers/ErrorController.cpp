@@ -109,7 +109,9 @@ bool noted(const std::string& text, const std::string& label, const std::string&
 
 float resolutionOf(const ErrorController& c)
 {
-    return c.labSheet != nullptr ? platform::readFloat(c.labSheet->resolution()) : 0.0f;
+    return c.labSheet != nullptr
+               ? platform::readMeasured(c.labSheet->resolution(), c.labSheet->unit()).value
+               : 0.0f;
 }
 
 // The notes of the sheet's own fields, then one for each value whose reading
@@ -223,7 +225,7 @@ void ErrorController::addToMedia(platform::Sender)
     press.begin("+");
     const std::string unit = sheetUnit(*this);
     const std::string text = valToMedia->stringValue();
-    const float v = press.read(Typed(text, valToMedia->label(), valToMedia), unit);
+    const float v = press.read(Typed(text, valToMedia->label(), valToMedia), unit, "x");
     if (!readInFull(text, valToMedia->label(), unit)) {
         press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "“%1” was not added: the series takes only a "
                                                     "number read in full. Correct it and add it "
@@ -273,7 +275,7 @@ void ErrorController::getMedia(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool,
          {{"\u03a3x", shortest(sum)}, {"n", shortest(counter)}},
          {{"x\u0304", twoDecimals(m)}}},
@@ -314,7 +316,7 @@ void ErrorController::getAbs(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool, {{"\u03b5", shortest(r)}, {"x", shortest(v)}}, {{"\u0394x", twoDecimals(a)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u0394x = \u03b5 \u00b7 x = %1 \u00d7 %2 = %3"),
               {shortest(r), shortest(v), twoDecimals(a)}}});
@@ -335,7 +337,7 @@ void ErrorController::getRelPerc(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool,
          {{"\u0394x", shortest(e)}, {"x", shortest(m)}},
          {{"\u03b5", twoDecimals(rel)}, {"\u03b5%", twoDecimals(pct)}}},
@@ -440,8 +442,8 @@ void ErrorController::pasteValues(const std::string& text)
                        {reading}});
             continue;
         }
-        entries.push_back(
-            {platform::readFloat(reading), noted(reading, label, unit) ? reading : std::string()});
+        entries.push_back({platform::readMeasured(reading, unit).value,
+                           noted(reading, label, unit) ? reading : std::string()});
     }
     if (!entries.empty())
         splice(*this, added.size(), 0, entries);

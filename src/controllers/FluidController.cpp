@@ -43,10 +43,10 @@ struct Worked
 
 Worked showPressureOver(platform::Notes& press, const platform::Field& factor,
                         const char* factorUnit, const platform::Field& pressure,
-                        platform::Field& target)
+                        platform::Field& target, const char* const (&symbols)[3])
 {
-    const float f = press.read(factor, factorUnit);
-    const float p = press.read(pressure, pascalUnit);
+    const float f = press.read(factor, factorUnit, symbols[0]);
+    const float p = press.read(pressure, pascalUnit, symbols[1]);
     const double weightFactor = double{f} * g;
     const float k = static_cast<float>(weightFactor);
     const float quotient = p / k;
@@ -57,11 +57,11 @@ Worked showPressureOver(platform::Notes& press, const platform::Field& factor,
 
 // A quotient or product of two fields: its line fills %1, %2 with the operands
 // and %3 with the result.
-void report(const FluidController& c, const char* const (&symbols)[3], float first, float second,
-            const std::string& shown, Text line)
+void report(const FluidController& c, const platform::Notes& press, const char* const (&symbols)[3],
+            float first, float second, const std::string& shown, Text line)
 {
     line.arguments = {shortest(first), shortest(second), shown};
-    working::publish(c.working, c.log,
+    working::publish(press, c.working, c.log,
                      {tool,
                       {{symbols[0], shortest(first)}, {symbols[1], shortest(second)}},
                       {{symbols[2], shown}}},
@@ -70,14 +70,15 @@ void report(const FluidController& c, const char* const (&symbols)[3], float fir
 
 // p / (factor × g): the product with g as rounded, then the quotient as shown;
 // the symbols name the factor, the pressure and the result.
-void reportPressureOver(const FluidController& c, const Worked& worked,
-                        const char* const (&symbols)[3], Text product, Text quotient)
+void reportPressureOver(const FluidController& c, const platform::Notes& press,
+                        const Worked& worked, const char* const (&symbols)[3], Text product,
+                        Text quotient)
 {
     const std::string shown = sixDecimals(worked.quotient);
     product.arguments = {shortest(worked.factor), working::step(worked.weightFactor)};
     quotient.arguments = {shortest(worked.pressure), shortest(worked.weightFactor), shown};
     working::publish(
-        c.working, c.log,
+        press, c.working, c.log,
         {tool,
          {{symbols[0], shortest(worked.factor)}, {symbols[1], shortest(worked.pressure)}},
          {{symbols[2], shown}}},
@@ -149,13 +150,13 @@ void drawColumn(Drawing& drawing, float rho, float h, float p)
 void FluidController::getArea(platform::Sender)
 {
     press.begin("A = F / p");
-    const float F = press.read(*forza, newtons);
-    const float p = press.read(*press1, pascalUnit);
+    const float F = press.read(*forza, newtons, "F");
+    const float p = press.read(*press1, pascalUnit, "p");
     const float A = F / p;
     press.display(*area, "%f", A);
     press.noteQuotient(*forza, F, *press1, p);
     showUnits(press1Units, p);
-    report(*this, {"F", "p", "A"}, F, p, sixDecimals(A),
+    report(*this, press, {"F", "p", "A"}, F, p, sixDecimals(A),
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "A = F / p = %1 N / %2 Pa = %3 m\u00b2"), {}});
     press.finish(notes);
 }
@@ -163,13 +164,13 @@ void FluidController::getArea(platform::Sender)
 void FluidController::getPower(platform::Sender)
 {
     press.begin("F = p · A");
-    const float p = press.read(*press1, pascalUnit);
-    const float A = press.read(*area, squareMetres);
+    const float p = press.read(*press1, pascalUnit, "p");
+    const float A = press.read(*area, squareMetres, "A");
     const float F = p * A;
     press.display(*forza, "%f", F);
     showUnits(press1Units, p);
     report(
-        *this, {"p", "A", "F"}, p, A, sixDecimals(F),
+        *this, press, {"p", "A", "F"}, p, A, sixDecimals(F),
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "F = p \u00b7 A = %1 Pa \u00d7 %2 m\u00b2 = %3 N"),
              {}});
     press.finish(notes);
@@ -178,13 +179,13 @@ void FluidController::getPower(platform::Sender)
 void FluidController::getPress1(platform::Sender)
 {
     press.begin("p = F / A");
-    const float F = press.read(*forza, newtons);
-    const float A = press.read(*area, squareMetres);
+    const float F = press.read(*forza, newtons, "F");
+    const float A = press.read(*area, squareMetres, "A");
     const float p = F / A;
     press.display(*press1, "%f", p);
     press.noteQuotient(*forza, F, *area, A);
     showUnits(press1Units, p);
-    report(*this, {"F", "A", "p"}, F, A, sixDecimals(p),
+    report(*this, press, {"F", "A", "p"}, F, A, sixDecimals(p),
            Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = F / A = %1 N / %2 m\u00b2 = %3 Pa"), {}});
     press.finish(notes);
 }
@@ -192,10 +193,11 @@ void FluidController::getPress1(platform::Sender)
 void FluidController::getDens(platform::Sender)
 {
     press.begin("ρ = p / (g · h)");
-    const Worked worked = showPressureOver(press, *profond, metres, *press2, *dens);
+    const char* const symbols[3] = {"h", "p", "\u03c1"};
+    const Worked worked = showPressureOver(press, *profond, metres, *press2, *dens, symbols);
     showDepth(worked.quotient, worked.factor, worked.pressure);
     reportPressureOver(
-        *this, worked, {"h", "p", "\u03c1"},
+        *this, press, worked, symbols,
         Text{PHYSCALC_TRANSLATE_NOOP("Working",
                                      "g \u00b7 h = 9.81 m/s\u00b2 \u00d7 %1 m %2 m\u00b2/s\u00b2"),
              {}},
@@ -209,10 +211,11 @@ void FluidController::getDens(platform::Sender)
 void FluidController::getH(platform::Sender)
 {
     press.begin("h = p / (ρ · g)");
-    const Worked worked = showPressureOver(press, *dens, density, *press2, *profond);
+    const char* const symbols[3] = {"\u03c1", "p", "h"};
+    const Worked worked = showPressureOver(press, *dens, density, *press2, *profond, symbols);
     showDepth(worked.factor, worked.quotient, worked.pressure);
     reportPressureOver(
-        *this, worked, {"\u03c1", "p", "h"},
+        *this, press, worked, symbols,
         Text{PHYSCALC_TRANSLATE_NOOP(
                  "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),
              {}},
@@ -225,8 +228,8 @@ void FluidController::getH(platform::Sender)
 void FluidController::getPress2(platform::Sender)
 {
     press.begin("p = ρ · g · h");
-    const float rho = press.read(*dens, density);
-    const float h = press.read(*profond, metres);
+    const float rho = press.read(*dens, density, "\u03c1");
+    const float h = press.read(*profond, metres, "h");
     // Both products in double, rounded to float once: density 10 at depth 2
     // gives 196.2, shown as 196.199997.
     const double weightPerVolume = double{rho} * g;
@@ -236,7 +239,7 @@ void FluidController::getPress2(platform::Sender)
     showDepth(rho, h, p);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool, {{"\u03c1", shortest(rho)}, {"h", shortest(h)}}, {{"p", sixDecimals(p)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP(
                   "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),

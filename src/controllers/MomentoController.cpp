@@ -136,12 +136,12 @@ std::string twoDecimals(float value)
 void MomentoController::getSimple(platform::Sender)
 {
     press.begin("M = F · d · sin α");
-    const float a = press.read(*alpha, "°");
+    const float a = press.read(*alpha, "°", "\u03b1");
     // The sine runs in double: at 180 degrees it is a tiny positive number
     // and the moment shows 0.00 Nm; at 360 it is tiny and negative, -0.00 Nm.
     const double s = std::sin(platform::degreesToRadians(a));
-    const float d = press.read(*dist, "m");
-    const float F = press.read(*power1, "N");
+    const float d = press.read(*dist, "m", "d");
+    const float F = press.read(*power1, "N", "F");
     const double lever = s * double{d};
     const float effectiveLever = static_cast<float>(lever);
     const float M = effectiveLever * F;
@@ -165,7 +165,7 @@ void MomentoController::getSimple(platform::Sender)
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool,
          {{"\u03b1", shortest(a)}, {"d", shortest(d)}, {"F", shortest(F)}},
          {{"M", twoDecimals(M)}}},
@@ -184,14 +184,14 @@ void MomentoController::getSimple(platform::Sender)
 void MomentoController::getDouble(platform::Sender)
 {
     press.begin("M = F · b");
-    const float arm = press.read(*b, "m");
-    const float force = press.read(*power2, "N");
+    const float arm = press.read(*b, "m", "b");
+    const float force = press.read(*power2, "N", "F");
     const float M = arm * force;
     showMoment(press, *rx2, M);
     press.finish(notes);
 
     working::publish(
-        working, log,
+        press, working, log,
         {tool, {{"b", shortest(arm)}, {"F", shortest(force)}}, {{"M", twoDecimals(M)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "M = F \u00b7 b = %1 N \u00d7 %2 m = %3 N\u00b7m"),
               {shortest(force), shortest(arm), twoDecimals(M)}}});

@@ -91,10 +91,10 @@ void refuseRamp(Drawing& drawing, const platform::Text& reason)
 void PianoController::analyze(platform::Sender)
 {
     press.begin("W⊥, W∥, α");
-    const float W = press.read(*weight, "N");
-    const float h = press.read(*height, "m");
-    const float b = press.read(*base, "m");
-    const float l = press.read(*lenght, "m");
+    const float W = press.read(*weight, "N", "W");
+    const float h = press.read(*height, "m", "h");
+    const float b = press.read(*base, "m", "b");
+    const float l = press.read(*lenght, "m", "l");
 
     // The sides are taken as typed: the angle comes from h and l alone, and
     // nothing checks that b² + h² = l².
@@ -145,7 +145,7 @@ void PianoController::analyze(platform::Sender)
     using platform::Text;
     const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
     working::publish(
-        working, log,
+        press, working, log,
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
          {{"W", shortest(W)}, {"h", shortest(h)}, {"b", shortest(b)}, {"l", shortest(l)}},
          {{"W\u22a5", shown(perpendicular)},
@@ -222,7 +222,7 @@ void PianoController::publishSlope(std::optional<float> mass, float W, float alp
         {PHYSCALC_TRANSLATE_NOOP("Working",
                                  "W\u2225 = W \u00b7 sin \u03b1 = %1 N \u00d7 sin %2\u00b0 = %3 N"),
          {shortest(W), shortest(alpha), shown(parallel)}});
-    working::publish(working, log, computation, lines);
+    working::publish(press, working, log, computation, lines);
 }
 
 void PianoController::analyzeSlope(platform::Sender)
@@ -238,7 +238,7 @@ void PianoController::analyzeSlope(platform::Sender)
     float W = 0.0f;
     std::optional<float> m;
     if (byMass) {
-        m = press.read(*slopeMass, "kg");
+        m = press.read(*slopeMass, "kg", "m");
         const double mg = double{*m} * g;
         W = static_cast<float>(mg);
         slopeWeight->setMark(std::nullopt);
@@ -248,7 +248,7 @@ void PianoController::analyzeSlope(platform::Sender)
                           {slopeWeight->label(), slopeMass->label()}});
         }
     } else {
-        W = press.read(*slopeWeight, "N");
+        W = press.read(*slopeWeight, "N", "W");
         if (typed(*slopeMass)) {
             const platform::Text ignored{
                 PHYSCALC_TRANSLATE_NOOP("Notes", "%1: “%2” is no number and was left out; "
@@ -258,7 +258,7 @@ void PianoController::analyzeSlope(platform::Sender)
             press.add(ignored);
         }
     }
-    const float alpha = press.read(*slopeAngle, "°");
+    const float alpha = press.read(*slopeAngle, "°", "\u03b1");
     const double radians = platform::degreesToRadians(alpha);
     const double c = std::cos(radians);
     const double s = std::sin(radians);

@@ -348,7 +348,8 @@ void reportResultant(VectorsController& tool, const vectorStore::Resultant& resu
             {"v" + std::to_string(index + 1),
              shortest(v.magnitude) + ", " + shortest(v.angle) + "\u00b0, " + v.code});
     }
-    working::publish(tool.working, tool.log, computation, lines);
+    // The vectors were read when each was entered; nothing is read here.
+    working::publish(platform::Notes{}, tool.working, tool.log, computation, lines);
 }
 
 // The list's lines, each "name/magnitude/angle/code" as typed.
@@ -428,7 +429,7 @@ void VectorsController::confirm(platform::Sender)
     const std::string angleText = angle->stringValue();
     const std::string code = where->title();
     const float magnitude = press.read(*power, "");
-    const float degrees = press.read(*angle, "°");
+    const float degrees = press.read(*angle, "°", "\u03b8");
     // The sheet is begun only by a declaration, which starts a run; a vector
     // confirmed outside one has no slot, and is neither stored nor listed.
     if (!vectorStore::storeEntering(magnitude, degrees, code))

@@ -23,11 +23,14 @@ std::string step(double value)
     return relation(platform::fourSignificant(value));
 }
 
-void publish(platform::TextPane* pane, platform::ComputationLog* log,
+void publish(const platform::Notes& press, platform::TextPane* pane, platform::ComputationLog* log,
              const platform::Computation& computation, const std::vector<platform::Text>& lines)
 {
-    if (pane != nullptr)
-        pane->show(lines);
+    if (pane != nullptr) {
+        std::vector<platform::Text> shown = press.conversions();
+        shown.insert(shown.end(), lines.begin(), lines.end());
+        pane->show(shown);
+    }
     if (log != nullptr)
         log->record(computation);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Log.h"
+#include "Notes.h"
 #include "Text.h"
 
 #include <string>
@@ -16,9 +17,9 @@ namespace working {
 std::string step(float value);
 std::string step(double value);
 
-// Shows the lines in the pane and records the computation in the log; either
-// may be absent.
-void publish(platform::TextPane* pane, platform::ComputationLog* log,
+// Shows the lines in the pane, after the units the press converted, and
+// records the computation in the log; either may be absent.
+void publish(const platform::Notes& press, platform::TextPane* pane, platform::ComputationLog* log,
              const platform::Computation& computation, const std::vector<platform::Text>& lines);
 
 } // namespace working

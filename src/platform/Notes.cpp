@@ -10,14 +10,24 @@ void Notes::begin(std::string pressed)
 {
     formula = std::move(pressed);
     noted.clear();
+    converted.clear();
     unexplained.clear();
     explained = false;
 }
 
-float Notes::read(const Field& field, std::string_view unit)
+float Notes::read(const Field& field, std::string_view unit, std::string_view symbol)
 {
     const std::string text = field.stringValue();
-    const float value = readFloat(text);
+    const Measured measured = readMeasured(text, unit);
+    const float value = measured.value;
+    if (!measured.unit.empty()) {
+        std::string typed = text;
+        typed.erase(0, typed.find_first_not_of(" \t"));
+        typed.erase(typed.find_last_not_of(" \t") + 1);
+        converted.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "%1 = %2 = %3 %4"),
+                             {symbol.empty() ? field.label() : std::string(symbol), typed,
+                              shortest(value), std::string(unit)}});
+    }
     const std::optional<Reading> reading = readingNote(text, field.label(), unit);
     // Const for the controllers, which only read these fields; the mark is
     // the platform's, not a change of the field's value. A reading that is

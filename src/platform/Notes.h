@@ -21,10 +21,15 @@ public:
     // lines of the last press are forgotten.
     void begin(std::string formula);
 
-    // Reads the field once, as Field::floatValue does, marks it when the
-    // reading is probably not what was meant, and notes a rounded result of
-    // an earlier press read back. unit is the field's own unit.
-    float read(const Field& field, std::string_view unit);
+    // Reads the field once, as readMeasured does, marks it when the reading
+    // is probably not what was meant, and notes a rounded result of an
+    // earlier press read back. unit is the field's own unit; symbol names
+    // the value in the working ("d"), where a unit converted is shown.
+    float read(const Field& field, std::string_view unit, std::string_view symbol = {});
+
+    // "d = 14 cm = 0.14 m": each value of this press typed in another unit
+    // than its field's, in the order read. The working starts with them.
+    const std::vector<Text>& conversions() const { return converted; }
 
     // Writes the value as display() does, and notes its digits when the
     // format shows fewer than two significant ones of a nonzero value.
@@ -53,6 +58,7 @@ private:
 
     std::string formula;
     std::vector<Text> noted;
+    std::vector<Text> converted;
     std::vector<Text> unexplained;
     bool explained = false;
     std::map<const Field*, Written> written;

@@ -2,6 +2,7 @@
 #include "Numbers.h"
 
 #include "Controls.h"
+#include "Units.h"
 
 #include <algorithm>
 #include <array>
@@ -256,51 +257,26 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-// Spellings of a unit that mean the same thing.
-std::string canonicalUnit(std::string_view unit)
+// The number at the start of a text as decimal text with a point ("-2.5",
+// "14", "2.5e3"), and what follows it; none when the text does not begin with
+// a number.
+struct Split
 {
-    struct Spelling
-    {
-        std::string_view typed;
-        std::string_view canonical;
-    };
-    static constexpr Spelling spellings[] = {
-        {"m2", "m²"},       {"m^2", "m²"},       {"cm2", "cm²"},     {"cm^2", "cm²"},
-        {"mm2", "mm²"},     {"mm^2", "mm²"},     {"kg/m3", "kg/m³"}, {"kg/m^3", "kg/m³"},
-        {"g/cm3", "g/cm³"}, {"g/cm^3", "g/cm³"}, {"deg", "°"},       {"Nm", "N·m"},
-        {"N m", "N·m"},
-    };
-    for (const Spelling& spelling : spellings) {
-        if (unit == spelling.typed)
-            return std::string(spelling.canonical);
-    }
-    return std::string(unit);
-}
-
-// A unit that is a multiple of a field's own unit: what one of it is in the
-// field's unit.
-struct Scaled
-{
-    std::string_view unit;
-    std::string_view base;
-    double factor;
+    std::string decimal;
+    std::string_view rest;
 };
 
-std::optional<Scaled> scaledUnit(std::string_view unit)
+std::optional<Split> splitNumber(std::string_view text)
 {
-    static constexpr Scaled units[] = {
-        {"cm", "m", 0.01},        {"mm", "m", 0.001},         {"dm", "m", 0.1},
-        {"km", "m", 1000.0},      {"kN", "N", 1000.0},        {"mN", "N", 0.001},
-        {"kPa", "Pa", 1000.0},    {"hPa", "Pa", 100.0},       {"bar", "Pa", 100000.0},
-        {"atm", "Pa", 101325.0},  {"cm²", "m²", 0.0001},      {"mm²", "m²", 0.000001},
-        {"dm²", "m²", 0.01},      {"g/cm³", "kg/m³", 1000.0}, {"kg/l", "kg/m³", 1000.0},
-        {"rad", "°", 180.0 / pi},
-    };
-    for (const Scaled& scaled : units) {
-        if (unit == scaled.unit)
-            return scaled;
-    }
-    return std::nullopt;
+    if (std::optional<CommaNumber> comma = commaNumber(text))
+        return Split{std::move(comma->withPoint), text.substr(comma->length)};
+    const std::size_t used = lengthOfNumber(text);
+    if (used == 0)
+        return std::nullopt;
+    std::string_view decimal = trimmed(text.substr(0, used));
+    if (decimal.starts_with('+'))
+        decimal.remove_prefix(1);
+    return Split{std::string(decimal), text.substr(used)};
 }
 
 std::string superscript(int exponent)
@@ -397,29 +373,32 @@ std::optional<Reading> readingNote(std::string_view text, std::string_view label
 
     const std::string_view rest = text.substr(used);
     const std::string_view restTrimmed = trimmed(rest);
-    // A decimal comma is read as the person meant it; the note only says so,
-    // and names the other reading a comma before three digits may have had.
+    // A decimal comma and a unit converted are read as the person meant
+    // them; the note only says so, and names the other reading a comma
+    // before three digits may have had.
     const std::optional<CommaNumber> comma = commaNumber(text);
-    const auto asMeant = [&]() -> std::optional<Reading> {
-        if (!comma)
+    const auto asMeant = [&](const std::string& shown, bool converted) -> std::optional<Reading> {
+        if (!comma && !converted)
             return std::nullopt;
         const std::string_view number = text.substr(0, used);
         const std::size_t decimals = number.size() - number.find(',') - 1;
-        if (decimals == 3 && comma->withPoint.find_first_of("eE") == std::string::npos) {
+        if (comma && decimals == 3 && comma->withPoint.find_first_of("eE") == std::string::npos) {
             std::string whole(trimmed(number));
             whole.erase(whole.find(','), 1);
+            if (!restTrimmed.empty())
+                whole += " " + std::string(restTrimmed);
             return Reading{
                 {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3, the comma as a "
                                                     "decimal point; for %4, type %4 without it."),
-                 {name, typed, readWithUnit, whole}},
+                 {name, typed, shown, whole}},
                 false};
         }
-        return Reading{{PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3."),
-                        {name, typed, readWithUnit}},
-                       false};
+        return Reading{
+            {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3."), {name, typed, shown}},
+            false};
     };
     if (restTrimmed.empty())
-        return asMeant();
+        return asMeant(readWithUnit, false);
     if (rest.front() == ',' && rest.size() > 1 && isDigit(rest[1])) {
         std::string meant(text.substr(0, used));
         meant += '.';
@@ -435,17 +414,10 @@ std::optional<Reading> readingNote(std::string_view text, std::string_view label
                         {name, typed, read}});
     }
 
-    const std::string typedUnit = canonicalUnit(restTrimmed);
-    if (!unit.empty() && typedUnit == canonicalUnit(unit))
-        return asMeant();
-    if (const std::optional<Scaled> scaled = scaledUnit(typedUnit);
-        scaled && scaled->base == canonicalUnit(unit)) {
-        const double inFieldUnit = double{readFloat(text)} * scaled->factor;
-        return warning(
-            {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; for %4 %5 type %6."),
-             {name, typed, readWithUnit, read, typedUnit,
-              shortest(static_cast<float>(inFieldUnit))}});
-    }
+    if (!unit.empty() && canonicalUnit(restTrimmed) == canonicalUnit(unit))
+        return asMeant(readWithUnit, false);
+    if (const Measured measured = readMeasured(text, unit); !measured.unit.empty())
+        return asMeant(shortest(measured.value) + " " + std::string(unit), true);
     return warning(
         {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3; “%4” after the number was "
                                             "ignored."),
@@ -478,6 +450,24 @@ int significantDigitsShown(std::string_view text)
             ++count;
     }
     return count;
+}
+
+Measured readMeasured(std::string_view text, std::string_view unit)
+{
+    Measured measured{readFloat(text), {}};
+    if (unit.empty())
+        return measured;
+    const std::optional<Split> split = splitNumber(text);
+    if (!split)
+        return measured;
+    std::string typed = canonicalUnit(trimmed(split->rest));
+    if (typed.empty() || typed == canonicalUnit(unit))
+        return measured;
+    if (const std::optional<float> converted = convertDecimal(split->decimal, typed, unit)) {
+        measured.value = *converted;
+        measured.unit = std::move(typed);
+    }
+    return measured;
 }
 
 float readFloat(std::string_view text)

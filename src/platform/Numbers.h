@@ -35,12 +35,23 @@ int readInt(std::string_view text);
 // with one.
 std::size_t lengthOfNumber(std::string_view text);
 
-// How readFloat read a text, when a person should be told. A warning says
+// A number read in a field's unit: when a unit of the same quantity follows
+// it ("14 cm" in a field of metres, "1 atm" in one of pascals), the number is
+// converted into the field's unit, and unit says what was typed. Otherwise it
+// is what readFloat reads, and unit is empty.
+struct Measured
+{
+    float value = 0.0f;
+    std::string unit;
+};
+Measured readMeasured(std::string_view text, std::string_view unit);
+
+// How readMeasured read a text, when a person should be told. A warning says
 // why what it took is probably not what the person meant: a comma or a second
 // point that ends the number, a letter where a digit belongs, no number at
-// all, an empty text, characters after the number that were ignored, or a
-// unit other than the field's own (which the number is silently taken in).
-// Otherwise it only says how a decimal comma was read. label names the field;
+// all, an empty text, or characters after the number that were ignored (a
+// unit of another quantity among them). Otherwise it only says how a decimal
+// comma or a unit was read. label names the field;
 // unit is the field's own unit ("m", "N", "kg/m³"...), empty for a pure
 // number.
 struct Reading

@@ -137,7 +137,11 @@ private Q_SLOTS:
         row("moment at 360 degrees", {"momWin", "power1=5 dist=2.5 alpha=360 getSimple", "rx1=-0.00_Nm", "a tiny negative number"});
         row("tiny area", {"fluidWin", "forza=1 press1=2000000 getArea", "area=0.000000", "5.000 × 10⁻⁷"});
         row("rounded area read back", {"fluidWin", "forza=1 press1=2000000 getArea getPress1", "press1=inf", "0.000000 is the rounded 5.000 × 10⁻⁷|Area is 0"});
-        row("centimetres in metres", {"fluidWin", "dens=1000 profond=5_cm getPress2", "press2=49050.000000 profond!was_read_as_5_m", "“5 cm” was read as 5 m"});
+        // A unit of the field's quantity converts; one of another quantity is ignored, and marked.
+        row("centimetres in metres", {"momWin", "power1=165 dist=14_cm alpha=90 getSimple", "rx1=23.10_Nm", "“14 cm” was read as 0.14 m"});
+        row("kilometres in metres", {"fluidWin", "dens=1000 profond=11.0_km getPress2", "press2=107910000.000000", "“11.0 km” was read as 11000 m"});
+        row("atmospheres in pascals", {"fluidWin", "forza=101325 press1=1_atm getArea", "area=1.000000", "“1 atm” was read as 101325 Pa"});
+        row("kilograms in newtons", {"momWin", "power1=2_kg dist=1 alpha=90 getSimple", "rx1=2.00_Nm power1!“kg”_after_the_number_was_ignored", "“kg” after the number was ignored"});
         // Return computes its group's empty field, else the one computed before unless typed in.
         row("Return, static: the empty field", {"attrWin", "kas=0.5 fpOfstat=40 fpOfstat<", "f1d=20.00", ""});
         row("Return, static: the computed field again", {"attrWin", "kas=0.5 fpOfstat=40 fpOfstat< fpOfstat=50 kas<", "f1d=25.00 kas=0.5", ""});

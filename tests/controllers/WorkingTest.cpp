@@ -143,6 +143,10 @@ TEST(WorkingLines, read_like_a_worked_example)
         {analyze, plane, "\n\u03b1 = asin(h / l) = asin(3 / 5) = 36.87\u00b0\n"},
         {[](Tools& c) { c.torque.getSimple(nullptr); }, {{"alpha", "30"}, {"dist", "0.25"}, {"power1", "50"}},
          "M = F \u00b7 d \u00b7 sin \u03b1 = 50 N \u00d7 0.25 m \u00d7 sin 30\u00b0 = 6.25 N\u00b7m"},
+        // A unit converted leads the working, and the working goes on in the field's unit.
+        {[](Tools& c) { c.torque.getSimple(nullptr); }, {{"alpha", "90"}, {"dist", " 14 cm"}, {"power1", "0,165 kN"}},
+         "d = 14 cm = 0.14 m\nF = 0,165 kN = 165 N\nsin \u03b1 = sin 90\u00b0 = 1\nd \u00b7 sin \u03b1 = 0.14 m \u00d7 sin 90\u00b0 = 0.14 m\n"
+         "M = F \u00b7 d \u00b7 sin \u03b1 = 165 N \u00d7 0.14 m \u00d7 sin 90\u00b0 = 23.10 N\u00b7m"},
         {[](Tools& c) { c.errors.getRelPerc(nullptr); }, {{"setAbsForPerc", "1"}, {"setMisuraForPerc", "3"}},
          "\u03b5 \u00b7 100 \u2248 0.3333 \u00d7 100 = 33.33 %"}}) {
         // clang-format on

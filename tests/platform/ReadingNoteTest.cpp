@@ -20,6 +20,42 @@ TEST_P(ReadingNote, says_what_was_read_when_it_was_probably_not_meant)
     EXPECT_EQ(reading && reading->warning, reading && c.warning);
 }
 
+// A number and a unit of the field's quantity read as the same number typed in
+// the field's own unit; the unit typed is reported, and nothing else converts.
+struct UnitCase
+{
+    const char *text, *unit, *same, *typed;
+};
+
+TEST(ReadMeasured, converts_a_unit_of_the_fields_quantity_and_no_other)
+{
+    // clang-format off
+    const UnitCase cases[] = {
+        {"14 cm", "m", "0.14", "cm"},            {"11.0 km", "m", "11000", "km"},
+        {"2,5 mm", "m", "0.0025", "mm"},         {"-3 dm", "m", "-0.3", "dm"},
+        {"1.5e3 mm", "m", "1.5", "mm"},          {"62000 g", "kg", "62", "g"},
+        {"250g", "kg", "0.25", "g"},             {"1.2 kN", "N", "1200", "kN"},
+        {"1 atm", "Pa", "101325", "atm"},        {"760 mmHg", "Pa", "101325.0144354", "mmHg"},
+        {"2 bar", "Pa", "200000", "bar"},        {"1013 hPa", "Pa", "101300", "hPa"},
+        {"3 kPa", "Pa", "3000", "kPa"},          {"0.2 MPa", "Pa", "200000", "MPa"},
+        {"5 mbar", "Pa", "500", "mbar"},         {"20 cm2", "m²", "0.002", "cm²"},
+        {"20 cm^2", "m²", "0.002", "cm²"},       {"4 mm²", "m²", "0.000004", "mm²"},
+        {"1,03 g/cm3", "kg/m³", "1030", "g/cm³"}, {"0.8 g/mL", "kg/m³", "800", "g/mL"},
+        {"1 kg/L", "kg/m³", "1000", "kg/L"},     {"1 rad", "°", "57.29577951308232", "rad"},
+        {"1420 ms", "s", "1.42", "ms"},          {"1.5 min", "s", "90", "min"},
+        {"14 mm", "cm", "1.4", "mm"},            {"5 m", "m", "5", ""},
+        {"30 deg", "°", "30", ""},               {"2.5 kg", "N", "2.5", ""},
+        {"14 cm", "", "14", ""},                 {"14 cm", "furlong", "14", ""},
+        {"cm", "m", "0", ""},                    {"1e39 mm", "m", "1e36", "mm"},
+    };
+    // clang-format on
+    for (const UnitCase& c : cases) {
+        const platform::Measured measured = platform::readMeasured(c.text, c.unit);
+        EXPECT_EQ(measured.value, platform::readFloat(c.same)) << c.text << " in " << c.unit;
+        EXPECT_EQ(measured.unit, c.typed) << c.text << " in " << c.unit;
+    }
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, ReadingNote, testing::Values(
     NoteCase{"plain", " 2.5 ", "m", ""},
@@ -33,12 +69,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadingNote, testing::Values(
     NoteCase{"comma_then_point", "1,5.2", "m", "Depth: “1,5.2” was read as 1; for 1.5 type 1.5, with a point."},
     NoteCase{"point_then_comma", "1.000,5", "m", "Depth: “1.000,5” was read as 1; for 1.000 type 1.000, with a point."},
     NoteCase{"two_commas", "1,000,000", "", "Depth: “1,000,000” was read as 1; for 1.000 type 1.000, with a point."},
-    NoteCase{"decimal_comma_and_other_unit", "2,5 cm", "m", "Depth: “2,5 cm” was read as 2.5 m; for 2.5 cm type 0.025."},
+    NoteCase{"decimal_comma_and_other_unit", "2,5 cm", "m", "Depth: “2,5 cm” was read as 0.025 m.", false},
+    NoteCase{"thousands_with_unit", "1,500 km", "m", "Depth: “1,500 km” was read as 1500 m, the comma as a decimal point; for 1500 km, type 1500 km without it.", false},
     NoteCase{"second_point", "2.011.98", "", "Depth: “2.011.98” was read as 2.011; all from the second separator on was ignored."},
     NoteCase{"letter_o", "o.3", "m", "Depth: “o.3” begins with a letter and was read as 0; for 0.3 type 0.3."},
     NoteCase{"no_number", "abc", "m", "Depth: “abc” does not begin with a number and was read as 0."},
     NoteCase{"digits_ignored", "7 8", "", "Depth: “7 8” was read as 7; “8” after the number was ignored."},
-    NoteCase{"scaled_unit", "5 cm", "m", "Depth: “5 cm” was read as 5 m; for 5 cm type 0.05."},
+    NoteCase{"scaled_unit", "5 cm", "m", "Depth: “5 cm” was read as 0.05 m.", false},
     NoteCase{"other_unit", "2.5kg", "N", "Depth: “2.5kg” was read as 2.5 N; “kg” after the number was ignored."},
     NoteCase{"unit_in_a_pure_number", "0.3 N", "", "Depth: “0.3 N” was read as 0.3; “N” after the number was ignored."}),
     [](const testing::TestParamInfo<NoteCase>& row) { return std::string(row.param.name); });

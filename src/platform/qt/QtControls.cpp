@@ -393,9 +393,10 @@ void keepOneLine(QLineEdit* edit, std::function<bool(const QString&)> split)
 void addNumberHint(QWidget* window)
 {
     auto* layout = qobject_cast<QBoxLayout*>(window->layout());
-    auto* hint = new QLabel(QCoreApplication::translate(
-                                "NumberHint", "Numbers take a point or a comma, as in 2.5 or 2,5."),
-                            window);
+    auto* hint = new QLabel(
+        QCoreApplication::translate("NumberHint", "Numbers take a point or a comma, as in 2.5 or "
+                                                  "2,5, and a unit converts, as in 14 cm."),
+        window);
     hint->setObjectName(QStringLiteral("numberHint"));
     hint->setWordWrap(true);
     layout->insertWidget(0, hint);
