@@ -6,10 +6,21 @@ namespace platform {
 
 namespace {
 
+// A sign, digits with a point or comma, and an exponent: what a spreadsheet
+// takes for a number. "-1+2" is not one: it would be worked out.
 bool plainNumber(std::string_view cell)
 {
-    return cell.size() > 1 && cell.find_first_not_of("0123456789.,eE+-") == std::string_view::npos
-           && cell.find_first_of("0123456789") != std::string_view::npos;
+    bool digits = false;
+    for (std::size_t i = 1; i < cell.size(); ++i) {
+        const char c = cell[i];
+        const bool exponentSign =
+            (c == '+' || c == '-') && (cell[i - 1] == 'e' || cell[i - 1] == 'E');
+        if (c >= '0' && c <= '9')
+            digits = true;
+        else if (c != '.' && c != ',' && c != 'e' && c != 'E' && !exponentSign)
+            return false;
+    }
+    return digits;
 }
 
 } // namespace

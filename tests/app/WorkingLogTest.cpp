@@ -9,10 +9,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -161,6 +164,70 @@ private Q_SLOTS:
         QCOMPARE(find<QListWidget>(sheet, "values")->count(), 0);
     }
 
+    // The list edits by its keys; the field and the unit turn a pasted
+    // column into values and a tab into a space; quitting names the sheet.
+    void lab_sheet_edits_by_key_and_quitting_names_what_would_be_lost()
+    {
+        QWidget* errors = open(QStringLiteral("errWin"));
+        find<QPushButton>(errors, "showLabSheet")->click();
+        auto* value = find<QLineEdit>(errors, "valToMedia");
+        QApplication::clipboard()->setText(QStringLiteral("2.01\n1,98\n2.03\n"));
+        value->paste();
+        QCOMPARE(value->text(), QString());
+        auto* list = find<QListWidget>(errors, "values");
+        const auto listed = [list] {
+            QStringList texts;
+            for (int row = 0; row < list->count(); ++row)
+                texts.append(list->item(row)->text());
+            return texts.join(QLatin1Char(' '));
+        };
+        auto* count = find<QLineEdit>(errors, "count");
+        auto* notes = find<QPlainTextEdit>(errors, "sheetNotes");
+        QCOMPARE(listed() + QLatin1Char(' ') + count->text(), u"2.01 1.98 2.03 3"_qs);
+        QVERIFY(notes->isVisible() && notes->isReadOnly()
+                && notes->toPlainText() == u"Value 2 typed \u201c1,98\u201d, read as 1.98."_qs);
+
+        list->setFocus();
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(listed() + QLatin1Char(' ') + count->text(), u"2.01 2.03 2"_qs);
+        QVERIFY(!notes->isVisible()); // its value gone, the note goes too
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(listed() + QLatin1Char(' ') + count->text(), u"2.01 1.98 2.03 3"_qs);
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_F2);
+        auto* editor = list->findChild<QLineEdit*>();
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("2,02"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the editor's text is taken later
+        QCOMPARE(listed(), u"2.02 1.98 2.03"_qs);
+        QApplication::clipboard()->setText(QStringLiteral("2.00\t1.99"));
+        QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(listed() + QLatin1Char(' ') + find<QLineEdit>(errors, "mean")->text(),
+                 u"2.02 1.98 2.03 2 1.99 2.004"_qs);
+
+        auto* unit = find<QLineEdit>(errors, "unit");
+        unit->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("m\t=cmd|' /C calc'!A0"));
+        unit->paste();
+        QCOMPARE(unit->text(), u"m =cmd|' /C calc'!A0"_qs);
+
+        QVERIFY(!interface->launcher().close());
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(question != nullptr && question->objectName() == u"quitQuestion");
+        QCOMPARE(question->text(), u"The lab sheet holds values not sent to the results log.\n\n"
+                                   "Quit and lose them?"_qs);
+        QVERIFY(question->button(QMessageBox::Save) && question->button(QMessageBox::Discard));
+        question->button(QMessageBox::Cancel)->click();
+        find<QPushButton>(errors, "sendSheetToLog")->click();
+        QVERIFY(!interface->launcher().close());
+        QCOMPARE(question->text(), u"The results log holds computations not saved.\n\n"
+                                   "Quit and lose them?"_qs);
+        question->button(QMessageBox::Cancel)->click();
+    }
+
     void results_log_saves_in_the_format_its_name_or_filter_asks_data()
     {
         QTest::addColumn<QString>("typed");
@@ -193,10 +260,26 @@ private Q_SLOTS:
         static_cast<QDialog*>(dialog)->accept();
         QFile file(directory.filePath(saved));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(saved));
-        const QString text = QString::fromUtf8(file.readAll());
+        const QByteArray bytes = file.readAll();
+        const QString text = QString::fromUtf8(bytes);
         QList<QStringList> rows;
         if (saved.endsWith(u".csv")) {
+            // A spreadsheet knows UTF-8 by its byte-order mark.
+            QVERIFY(bytes.startsWith("\xef\xbb\xbf"));
             rows = csvRows(text);
+            QProcess python;
+            python.start(QStringLiteral("python3"),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("import csv, json, sys; print(json.dumps(list(csv.reader("
+                                         "open(sys.argv[1], encoding='utf-8-sig', newline='')))))"),
+                          file.fileName()});
+            if (python.waitForFinished() && python.exitCode() == 0) {
+                QList<QStringList> read;
+                for (const QJsonValue row :
+                     QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+                    read.append(row.toVariant().toStringList());
+                QCOMPARE(read, expectedRows(read));
+            }
         } else {
             QStringList lines = text.split(QLatin1Char('\n'));
             QCOMPARE(lines.takeLast(), QString());

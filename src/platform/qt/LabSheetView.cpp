@@ -125,7 +125,8 @@ Ui::LabSheet& LabSheetView::built()
           });
     entry(QCoreApplication::translate("LabSheetView", "Paste readings"), QKeySequence::Paste,
           [this] { Q_EMIT pasteRequested(QApplication::clipboard()->text()); });
-    entry(QCoreApplication::translate("LabSheetView", "Undo"), QKeySequence::Undo,
+    // Its key is the sheet's: two actions on one key would take it from both.
+    entry(QCoreApplication::translate("LabSheetView", "Undo"), QKeySequence(),
           [this] { Q_EMIT undoRequested(); });
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Ctrl+Z anywhere in the sheet but its own fields, which undo typing.
