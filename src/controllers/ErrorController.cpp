@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -22,9 +23,22 @@ struct Added
     float value = 0.0f;
     float sumBefore = 0.0f;
     float counterBefore = 0.0f;
-    std::string typed; // as typed, when its reading was noted
+    // Where the text as typed is kept, when its reading was noted; 0 when
+    // not. An index keeps the entry plain, so that an edit at the start of a
+    // long series moves bytes, not strings.
+    std::uint32_t typed = 0;
 };
 std::vector<Added> added;
+// The texts typed, from index 1 on; kept until the series is reset.
+std::vector<std::string> typedTexts(1);
+
+std::uint32_t keep(const std::string& typed)
+{
+    if (typed.empty())
+        return 0;
+    typedTexts.push_back(typed);
+    return static_cast<std::uint32_t>(typedTexts.size() - 1);
+}
 series::Statistics statistics;
 std::vector<bool> flagged;
 std::size_t flaggedCount = 0;
@@ -135,10 +149,10 @@ void showSheetNotes(ErrorController& c)
                          {unit}});
     }
     for (std::size_t i = 0; notedCount > 0 && i < added.size(); ++i) {
-        if (!added[i].typed.empty()) {
+        if (added[i].typed != 0) {
             lines.push_back(
                 {PHYSCALC_TRANSLATE_NOOP("LabSheet", "Value %1 typed “%2”, read as %3."),
-                 {std::to_string(i + 1), added[i].typed, shortest(added[i].value)}});
+                 {std::to_string(i + 1), typedTexts[added[i].typed], shortest(added[i].value)}});
         }
     }
     c.labSheet->showNotes(lines);
@@ -181,8 +195,8 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
         values.push_back(entry.value);
     const auto from = added.begin() + static_cast<std::ptrdiff_t>(first);
     for (auto it = from; it != from + static_cast<std::ptrdiff_t>(count); ++it) {
-        change.removed.push_back({it->value, it->typed});
-        notedCount -= it->typed.empty() ? 0 : 1;
+        change.removed.push_back({it->value, typedTexts[it->typed]});
+        notedCount -= it->typed == 0 ? 0 : 1;
     }
     for (const Entry& entry : with)
         notedCount += entry.typed.empty() ? 0 : 1;
@@ -191,7 +205,7 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
     added.erase(from, from + static_cast<std::ptrdiff_t>(count));
     std::vector<Added> inserted;
     for (const Entry& entry : with)
-        inserted.push_back({entry.value, 0.0f, 0.0f, entry.typed});
+        inserted.push_back({entry.value, 0.0f, 0.0f, keep(entry.typed)});
     added.insert(added.begin() + static_cast<std::ptrdiff_t>(first), inserted.begin(),
                  inserted.end());
     for (std::size_t i = first; i < added.size(); ++i) {
@@ -526,8 +540,8 @@ void ErrorController::sendSheetToLog(platform::Sender)
         {PHYSCALC_TRANSLATE_NOOP("Working", "Measurement errors: lab sheet"), {}}, {}, {}};
     for (std::size_t i = 0; i < added.size(); ++i) {
         platform::Quantity value{"x" + std::to_string(i + 1), shortest(added[i].value), unit};
-        if (!added[i].typed.empty()) {
-            value.typed = added[i].typed;
+        if (added[i].typed != 0) {
+            value.typed = typedTexts[added[i].typed];
             value.note = {PHYSCALC_TRANSLATE_NOOP("LabSheet", "read as %1"),
                           {shortest(added[i].value)}};
         }
@@ -571,6 +585,7 @@ void reset(Totals from)
     flagged.clear();
     flaggedCount = 0;
     notedCount = 0;
+    typedTexts.resize(1);
     undoable.reset();
     sent = true;
 }

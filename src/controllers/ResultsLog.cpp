@@ -71,8 +71,9 @@ std::string ResultsLog::joined(const std::vector<platform::Quantity>& quantities
         if (!text.empty())
             text += "; ";
         text += quantity.symbol + " = " + quantity.value;
+        // 30°, as the fields' labels write an angle; 0.14 m.
         if (!quantity.unit.empty())
-            text += " " + quantity.unit;
+            text += (quantity.unit == "\u00b0" ? "" : " ") + quantity.unit;
         if (!quantity.typed.empty()) {
             const std::string note = quantity.note.source[0] != '\0' ? render(quantity.note) : "";
             text +=

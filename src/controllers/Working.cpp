@@ -31,8 +31,22 @@ void publish(const platform::Notes& press, platform::TextPane* pane, platform::C
         shown.insert(shown.end(), lines.begin(), lines.end());
         pane->show(shown);
     }
-    if (log != nullptr)
-        log->record(computation);
+    if (log == nullptr)
+        return;
+    // The log shows each input in its unit, and what was typed where the
+    // reading was noted, so a teacher can check it.
+    platform::Computation logged = computation;
+    for (platform::Quantity& input : logged.inputs) {
+        for (const platform::Notes::Input& read : press.inputs()) {
+            if (read.symbol == input.symbol && input.unit.empty() && input.typed.empty()) {
+                input.unit = read.unit;
+                input.typed = read.typed;
+                input.note = read.note;
+                break;
+            }
+        }
+    }
+    log->record(logged);
 }
 
 } // namespace working

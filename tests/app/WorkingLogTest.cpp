@@ -345,7 +345,7 @@ private:
     {
         QWidget* plane = open(QStringLiteral("pianoWin"));
         for (const auto& [field, text] : {std::pair{"weight", "10"}, std::pair{"height", "3"},
-                                          std::pair{"base", "4"}, std::pair{"lenght", "5"}})
+                                          std::pair{"base", "4"}, std::pair{"lenght", "500 cm"}})
             QTest::keyClicks(find<QLineEdit>(plane, field), QString::fromLatin1(text));
         find<QPushButton>(plane, "analyze")->click();
         QTest::keyClick(plane, Qt::Key_L, Qt::ControlModifier);
@@ -375,11 +375,13 @@ private:
     static QList<QStringList> expectedRows(const QList<QStringList>& rows)
     {
         const auto time = [&rows](int row) { return rows.value(row).value(0); };
-        return {{u"Time"_qs, u"Tool"_qs, u"Inputs"_qs, u"Results"_qs},
-                {time(1), u"Inclined plane"_qs, u"W = 10; h = 3; b = 4; l = 5"_qs,
-                 u"W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"_qs},
-                {time(2), u"Vector sum"_qs, u"v1 = 3, 0\u00b0, x +; v2 = 4, 0\u00b0, y +"_qs,
-                 u"Rx = 3.0000; Ry = 4.0000; R = 5.0000"_qs}};
+        return {
+            {u"Time"_qs, u"Tool"_qs, u"Inputs"_qs, u"Results"_qs},
+            {time(1), u"Inclined plane"_qs,
+             u"W = 10 N; h = 3 m; b = 4 m; l = 5 m (typed \u201c500 cm\u201d) [Length: \u201c500 cm\u201d was read as 5 m.]"_qs,
+             u"W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"_qs},
+            {time(2), u"Vector sum"_qs, u"v1 = 3, 0\u00b0, x +; v2 = 4, 0\u00b0, y +"_qs,
+             u"Rx = 3.0000; Ry = 4.0000; R = 5.0000"_qs}};
     }
 
     // Rows of fields as a spreadsheet reads CSV: quotes group, "" is one quote.

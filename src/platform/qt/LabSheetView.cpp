@@ -160,12 +160,15 @@ void LabSheetView::replaceValues(std::size_t first, std::size_t count,
         for (const std::string& value : with) {
             if (next < end) {
                 // An edit keeps its item, and with it the selection.
-                // Its mark goes; the sheet marks it again if it still lies far.
+                // Its mark goes; the sheet marks it again if it still lies
+                // far. Each change of an item looks for its row, through the
+                // whole list once rows above it moved: change only what
+                // differs.
                 QListWidgetItem* item = list->item(next);
-                item->setText(toQString(value));
-                item->setIcon(QIcon());
-                item->setToolTip(QString());
-                item->setData(Qt::AccessibleTextRole, QVariant());
+                if (item->text() != toQString(value))
+                    item->setText(toQString(value));
+                if (!item->icon().isNull())
+                    flag(item, false);
             } else {
                 list->insertItem(next, valueItem(value));
             }
@@ -196,11 +199,16 @@ void LabSheetView::flagValue(std::size_t index, bool far)
     if (item == nullptr)
         return;
     writing = true;
+    flag(item, far);
+    writing = false;
+}
+
+void LabSheetView::flag(QListWidgetItem* item, bool far) const
+{
     item->setIcon(far ? widget->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
     item->setToolTip(far ? flagText() : QString());
     item->setData(Qt::AccessibleTextRole,
                   far ? item->text() + QStringLiteral(", ") + flagText() : QVariant());
-    writing = false;
 }
 
 void LabSheetView::showNotes(const std::vector<Text>& lines)

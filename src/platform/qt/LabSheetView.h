@@ -13,6 +13,7 @@
 
 class QBoxLayout;
 class QGridLayout;
+class QListWidgetItem;
 
 namespace Ui {
 class LabSheet;
@@ -68,6 +69,7 @@ Q_SIGNALS:
 private:
     void buildButton(QWidget* previousInTabOrder);
     Ui::LabSheet& built();
+    void flag(QListWidgetItem* item, bool far) const;
 
     QPointer<QWidget> window;
     QGridLayout* layout;
