@@ -12,6 +12,7 @@ void Notes::begin(std::string pressed)
     noted.clear();
     converted.clear();
     inputsRead.clear();
+    uncertain.clear();
     unexplained.clear();
     explained = false;
 }
@@ -21,13 +22,20 @@ float Notes::read(const Field& field, std::string_view unit, std::string_view sy
     const std::string text = field.stringValue();
     const Measured measured = readMeasured(text, unit);
     const float value = measured.value;
+    std::string shown = shortest(value);
+    if (measured.uncertainty) {
+        uncertain[&field] = *measured.uncertainty;
+        shown += " \u00b1 " + shortest(*measured.uncertainty);
+    } else {
+        uncertain.erase(&field);
+    }
     if (!measured.unit.empty()) {
         std::string typed = text;
         typed.erase(0, typed.find_first_not_of(" \t"));
         typed.erase(typed.find_last_not_of(" \t") + 1);
         converted.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "%1 = %2 = %3 %4"),
-                             {symbol.empty() ? field.label() : std::string(symbol), typed,
-                              shortest(value), std::string(unit)}});
+                             {symbol.empty() ? field.label() : std::string(symbol), typed, shown,
+                              std::string(unit)}});
     }
     const std::optional<Reading> reading = readingNote(text, field.label(), unit);
     // Const for the controllers, which only read these fields; the mark is
@@ -53,6 +61,12 @@ float Notes::read(const Field& field, std::string_view unit, std::string_view sy
                          {field.label(), text, exact, formula}});
     }
     return value;
+}
+
+float Notes::uncertainty(const Field& field) const
+{
+    const auto found = uncertain.find(&field);
+    return found != uncertain.end() ? found->second : 0.0f;
 }
 
 void Notes::display(Field& field, std::string_view format, float value)

@@ -27,6 +27,10 @@ public:
     // the value in the working ("d"), where a unit converted is shown.
     float read(const Field& field, std::string_view unit, std::string_view symbol = {});
 
+    // The uncertainty typed beside the field's value in this press ("14 ±
+    // 0.1 cm"), in the field's unit; 0 when none was.
+    float uncertainty(const Field& field) const;
+
     // "d = 14 cm = 0.14 m": each value of this press typed in another unit
     // than its field's, in the order read. The working starts with them.
     const std::vector<Text>& conversions() const { return converted; }
@@ -74,6 +78,7 @@ private:
     std::vector<Text> unexplained;
     bool explained = false;
     std::map<const Field*, Written> written;
+    std::map<const Field*, float> uncertain;
 };
 
 } // namespace platform

@@ -279,6 +279,96 @@ std::optional<Split> splitNumber(std::string_view text)
     return Split{std::string(decimal), text.substr(used)};
 }
 
+// The decimal text in the unit typed after it, in the field's unit: as
+// readFloat reads it when the units are the same or none was typed; none when
+// the unit typed is of another quantity.
+std::optional<float> inFieldUnit(const std::string& decimal, std::string_view typed,
+                                 std::string_view unit)
+{
+    const std::string from = canonicalUnit(typed);
+    if (from.empty() || from == canonicalUnit(unit))
+        return readFloat(decimal);
+    if (unit.empty())
+        return std::nullopt;
+    return convertDecimal(decimal, from, unit);
+}
+
+// "14 ± 0.1", "14 +- 0.1 cm", "14 cm +/- 1 mm", "2.5 ± 2%", "(1.44 ± 0.03) s":
+// a value with the uncertainty typed beside it, both in the field's unit.
+// A unit after both, or after the bracket, is both parts' unit. None when the
+// text is not of that shape, or a unit in it is of another quantity.
+struct PlusMinus
+{
+    float value = 0.0f;
+    float uncertainty = 0.0f;
+    std::string unit; // typed for the value, when it was converted
+};
+
+std::optional<PlusMinus> plusMinusOf(std::string_view text, std::string_view unit)
+{
+    std::string_view rest = trimmed(text);
+    const bool bracket = rest.starts_with('(');
+    if (bracket)
+        rest.remove_prefix(1);
+    const std::optional<Split> value = splitNumber(rest);
+    if (!value)
+        return std::nullopt;
+    rest = value->rest;
+    std::size_t sign = std::string_view::npos;
+    std::size_t signLength = 0;
+    for (const std::string_view spelling : {"\u00b1", "+/-", "+-"}) {
+        if (const std::size_t at = rest.find(spelling); at < sign) {
+            sign = at;
+            signLength = spelling.size();
+        }
+    }
+    if (sign == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view valueUnit = trimmed(rest.substr(0, sign));
+    const std::optional<Split> error = splitNumber(rest.substr(sign + signLength));
+    if (!error || error->decimal.starts_with('-'))
+        return std::nullopt;
+    rest = trimmed(error->rest);
+    const bool relative = rest.starts_with('%');
+    if (relative)
+        rest = trimmed(rest.substr(1));
+    std::string_view errorUnit = rest;
+    std::string_view afterBracket;
+    if (bracket) {
+        const std::size_t close = rest.find(')');
+        if (close == std::string_view::npos)
+            return std::nullopt;
+        errorUnit = trimmed(rest.substr(0, close));
+        afterBracket = trimmed(rest.substr(close + 1));
+    }
+    if (relative && !errorUnit.empty())
+        return std::nullopt;
+    // A unit given once, after both parts or after the bracket, is both
+    // parts' unit; a unit after each part is its own.
+    const std::string_view shared = !afterBracket.empty() ? afterBracket : errorUnit;
+    if (!afterBracket.empty() && (!valueUnit.empty() || !errorUnit.empty()))
+        return std::nullopt;
+    const std::string_view ofValue = !valueUnit.empty() ? valueUnit : shared;
+    const std::string_view ofError = !errorUnit.empty() ? errorUnit : ofValue;
+    const std::optional<float> read = inFieldUnit(value->decimal, ofValue, unit);
+    if (!read)
+        return std::nullopt;
+    PlusMinus result;
+    result.value = *read;
+    if (const std::string from = canonicalUnit(ofValue); from != canonicalUnit(unit))
+        result.unit = from;
+    if (relative) {
+        const double percent = readFloat(error->decimal);
+        result.uncertainty = static_cast<float>(std::fabs(double{result.value}) * percent / 100.0);
+    } else {
+        const std::optional<float> uncertainty = inFieldUnit(error->decimal, ofError, unit);
+        if (!uncertainty)
+            return std::nullopt;
+        result.uncertainty = *uncertainty;
+    }
+    return result;
+}
+
 std::string superscript(int exponent)
 {
     static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
@@ -357,9 +447,18 @@ std::optional<Reading> readingNote(std::string_view text, std::string_view label
         return warning(
             {PHYSCALC_TRANSLATE_NOOP("Reading", "%1 is empty and was read as 0."), {name}});
 
+    const std::string ofUnit = unit.empty() ? std::string() : " " + std::string(unit);
+    if (const std::optional<PlusMinus> both = plusMinusOf(text, unit)) {
+        return Reading{
+            {PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” was read as %3."),
+             {name, typed,
+              shortest(both->value) + " \u00b1 " + shortest(both->uncertainty) + ofUnit}},
+            false};
+    }
+
     const std::size_t used = lengthOfNumber(text);
     const std::string read = shortest(readFloat(text));
-    const std::string readWithUnit = unit.empty() ? read : read + " " + std::string(unit);
+    const std::string readWithUnit = read + ofUnit;
     if (used == 0) {
         if (std::optional<std::string> meant = lettersAsDigits(typed)) {
             return warning({PHYSCALC_TRANSLATE_NOOP("Reading", "%1: “%2” begins with a letter and "
@@ -454,7 +553,9 @@ int significantDigitsShown(std::string_view text)
 
 Measured readMeasured(std::string_view text, std::string_view unit)
 {
-    Measured measured{readFloat(text), {}};
+    if (const std::optional<PlusMinus> both = plusMinusOf(text, unit))
+        return {both->value, both->unit, both->uncertainty};
+    Measured measured{readFloat(text), {}, std::nullopt};
     if (unit.empty())
         return measured;
     const std::optional<Split> split = splitNumber(text);

@@ -39,10 +39,15 @@ std::size_t lengthOfNumber(std::string_view text);
 // it ("14 cm" in a field of metres, "1 atm" in one of pascals), the number is
 // converted into the field's unit, and unit says what was typed. Otherwise it
 // is what readFloat reads, and unit is empty.
+// A value may carry its uncertainty: "14 ± 0.1", "14 +- 0.1 cm", "14 cm +/- 1
+// mm", "2.5 ± 2%" (of the value), "(1.44 ± 0.03) s". The value is then read
+// from its own number and unit as above, and the uncertainty is given in the
+// field's unit too.
 struct Measured
 {
     float value = 0.0f;
     std::string unit;
+    std::optional<float> uncertainty;
 };
 Measured readMeasured(std::string_view text, std::string_view unit);
 

@@ -56,6 +56,37 @@ TEST(ReadMeasured, converts_a_unit_of_the_fields_quantity_and_no_other)
     }
 }
 
+// A value with its uncertainty: the value reads as its own number and unit
+// would, and the uncertainty is in the field's unit too.
+TEST(ReadMeasured, carries_an_uncertainty_typed_beside_the_value)
+{
+    struct Case
+    {
+        const char *text, *unit, *same;
+        float uncertainty;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"14 ± 0.1", "m", "14", 0.1f},           {"14 +- 0.1 cm", "m", "0.14", 0.001f},
+        {"14 cm +/- 1 mm", "m", "0.14", 0.001f}, {"2.5 ± 2%", "N", "2.5", 0.05f},
+        {"(1.44 ± 0.03) s", "s", "1.44", 0.03f}, {"1,42 ± 0,05 s", "s", "1.42", 0.05f},
+        {"-3 ± 0.5", "", "-3", 0.5f},            {" 30±1 °", "°", "30", 1.0f},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const platform::Measured measured = platform::readMeasured(c.text, c.unit);
+        EXPECT_EQ(measured.value, platform::readFloat(c.same)) << c.text;
+        EXPECT_EQ(measured.uncertainty, std::optional(c.uncertainty)) << c.text;
+    }
+    // Not of that shape, or a unit of another quantity: today's reading, no
+    // uncertainty.
+    for (const char* text : {"14 ± kg", "14 ± 0.1 kg", "14 ± -1", "14 ± 1)", "14 ± 2% cm"}) {
+        const platform::Measured measured = platform::readMeasured(text, "m");
+        EXPECT_EQ(measured.value, 14.0f) << text;
+        EXPECT_FALSE(measured.uncertainty) << text;
+    }
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, ReadingNote, testing::Values(
     NoteCase{"plain", " 2.5 ", "m", ""},
@@ -75,6 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadingNote, testing::Values(
     NoteCase{"letter_o", "o.3", "m", "Depth: “o.3” begins with a letter and was read as 0; for 0.3 type 0.3."},
     NoteCase{"no_number", "abc", "m", "Depth: “abc” does not begin with a number and was read as 0."},
     NoteCase{"digits_ignored", "7 8", "", "Depth: “7 8” was read as 7; “8” after the number was ignored."},
+    NoteCase{"uncertainty", "14 ± 0.1 cm", "m", "Depth: “14 ± 0.1 cm” was read as 0.14 ± 0.001 m.", false},
+    NoteCase{"uncertainty_of_another_quantity", "14 ± 0.1 kg", "m", "Depth: “14 ± 0.1 kg” was read as 14 m; “± 0.1 kg” after the number was ignored."},
     NoteCase{"scaled_unit", "5 cm", "m", "Depth: “5 cm” was read as 0.05 m.", false},
     NoteCase{"other_unit", "2.5kg", "N", "Depth: “2.5kg” was read as 2.5 N; “kg” after the number was ignored."},
     NoteCase{"unit_in_a_pure_number", "0.3 N", "", "Depth: “0.3 N” was read as 0.3; “N” after the number was ignored."}),
