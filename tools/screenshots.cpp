@@ -160,6 +160,11 @@ int main(int argc, char* argv[])
          "fluidWin",
          {"forza=1", "press1=2000000", "getArea", "getPress1", "dens=1000", "profond=5 cm"},
          "fluid-pressure-note.png"},
+        // A value with its uncertainty and a unit, carried into the result.
+        {"awakeMomento",
+         "momWin",
+         {"showWorking", "power1=50 +- 1", "dist=25 +- 0.5 cm", "alpha=30 +- 1", "getSimple"},
+         "torque-uncertainty.png"},
     };
     for (const Example& example : examples) {
         press(&launcher, example.entry);

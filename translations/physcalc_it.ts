@@ -794,6 +794,10 @@
         <source>Quit and lose them?</source>
         <translation>Uscire e perderli?</translation>
     </message>
+    <message>
+        <source>Results with uncertainty</source>
+        <translation>Risultati con incertezza</translation>
+    </message>
 </context>
 <context>
     <name>LabSheet</name>
@@ -1988,6 +1992,33 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     </message>
 </context>
 <context>
+    <name>Uncertainty</name>
+    <message>
+        <source>Uncertainties as independent errors, combined in quadrature (first order):</source>
+        <translation>Incertezze come errori indipendenti, combinati in quadratura (al primo ordine):</translation>
+    </message>
+    <message>
+        <source>Uncertainties as maximum errors: absolute errors add in sums, relative errors in products and quotients:</source>
+        <translation>Incertezze come errori massimi: nelle somme si sommano gli errori assoluti, nei prodotti e nei quozienti quelli relativi:</translation>
+    </message>
+    <message>
+        <source>Δ%1 / %1 = %2 = %3 = %4 %</source>
+        <translation>Δ%1 / %1 = %2 = %3 = %4 %</translation>
+    </message>
+    <message>
+        <source>Δ%1 = %2 % × %3 = %4</source>
+        <translation>Δ%1 = %2 % × %3 = %4</translation>
+    </message>
+    <message>
+        <source>Δ%1 = %2 = %3 = %4</source>
+        <translation>Δ%1 = %2 = %3 = %4</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+</context>
+<context>
     <name>Vectors</name>
     <message>
         <source>Components of each vector</source>
@@ -2372,6 +2403,26 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     <message>
         <source>Press a button: its working shows here.</source>
         <translation>Premi un pulsante: qui compare il procedimento.</translation>
+    </message>
+    <message>
+        <source>&amp;Uncertainties:</source>
+        <translation>&amp;Quale regola per le incertezze:</translation>
+    </message>
+    <message>
+        <source>How uncertainties are combined</source>
+        <translation>Come si combinano le incertezze</translation>
+    </message>
+    <message>
+        <source>Maximum error: absolute errors add in sums, relative errors in products. Quadrature: independent errors, combined as the square root of the sum of squares.</source>
+        <translation>Errore massimo: nelle somme si sommano gli errori assoluti, nei prodotti quelli relativi. In quadratura: errori indipendenti, combinati come radice della somma dei quadrati.</translation>
+    </message>
+    <message>
+        <source>Maximum error</source>
+        <translation>Errore massimo</translation>
+    </message>
+    <message>
+        <source>Independent, in quadrature</source>
+        <translation>Indipendenti, in quadratura</translation>
     </message>
 </context>
 </TS>

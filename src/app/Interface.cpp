@@ -8,6 +8,7 @@
 #include "ResultsLogWindow.h"
 #include "TextPaneView.h"
 #include "Translations.h"
+#include "Uncertainty.h"
 #include "WorkingPane.h"
 #include "ui_AttritoMassPart.h"
 #include "ui_AttritoWindow.h"
@@ -29,6 +30,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -226,6 +229,48 @@ void Interface::connectWorkingAndLog()
         if (windows->log != nullptr)
             windows->log->appendRow(logRow(entry));
     };
+
+    for (WorkingPane* pane :
+         {&windows->pianoWorking, &windows->errorsWorking, &windows->frictionWorking,
+          &windows->torqueWorking, &windows->vectorsWorking, &windows->fluidWorking}) {
+        pane->setAccessory([this](QWidget* host) { return buildRuleChoice(host); });
+    }
+}
+
+// One rule for every window: a choice made in one shows in the others.
+QWidget* Interface::buildRuleChoice(QWidget* host)
+{
+    auto* row = new QWidget(host);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(QCoreApplication::translate("WorkingPane", "&Uncertainties:"), row);
+    auto* choice = new QComboBox(row);
+    choice->setObjectName(QStringLiteral("uncertaintyRule"));
+    choice->setAccessibleName(
+        QCoreApplication::translate("WorkingPane", "How uncertainties are combined"));
+    choice->setToolTip(QCoreApplication::translate(
+        "WorkingPane", "Maximum error: absolute errors add in sums, relative errors in products. "
+                       "Quadrature: independent errors, combined as the square root of the sum of "
+                       "squares."));
+    choice->addItem(QCoreApplication::translate("WorkingPane", "Maximum error"));
+    choice->addItem(QCoreApplication::translate("WorkingPane", "Independent, in quadrature"));
+    choice->setCurrentIndex(uncertainty::mode() == uncertainty::Mode::Quadrature ? 1 : 0);
+    label->setBuddy(choice);
+    layout->addWidget(label);
+    layout->addWidget(choice);
+    layout->addStretch();
+    ruleChoices.append(choice);
+    QObject::connect(choice, &QComboBox::currentIndexChanged, choice, [this](int index) {
+        uncertainty::setMode(index == 1 ? uncertainty::Mode::Quadrature
+                                        : uncertainty::Mode::MaximumError);
+        for (QComboBox* other : std::as_const(ruleChoices)) {
+            if (other != nullptr && other->currentIndex() != index) {
+                const QSignalBlocker quiet(other);
+                other->setCurrentIndex(index);
+            }
+        }
+    });
+    return row;
 }
 
 void Interface::showResultsLog()
@@ -457,6 +502,11 @@ QString Interface::notesName() const
     return QCoreApplication::translate("Interface", "Notes");
 }
 
+QString Interface::uncertaintiesName() const
+{
+    return QCoreApplication::translate("Interface", "Results with uncertainty");
+}
+
 // The box is built on first use and kept: its icon is drawn once, not once
 // per opening into Qt's pixmap cache.
 void Interface::showAbout()
@@ -497,6 +547,8 @@ void Interface::connectPiano()
     c.weight = outlets.field(ui.weight);
     c.rampDrawing = ui.rampDrawing;
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     connectAction(ui.analyze, c, &PianoController::analyze);
     pressOnReturn({ui.weight, ui.height, ui.base, ui.lenght}, ui.analyze);
     markStaleOnEdit({ui.weight, ui.height, ui.base, ui.lenght},
@@ -539,6 +591,8 @@ void Interface::connectErrori()
     pressOnReturn({ui.setRel, ui.setVal}, ui.getAbs);
     pressOnReturn({ui.setAbsForPerc, ui.setMisuraForPerc}, ui.getRelPerc);
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     markStaleOnEdit({ui.setRel, ui.setVal}, {ui.absLabel}, {ui.getAbs});
     markStaleOnEdit({ui.setAbsForPerc, ui.setMisuraForPerc}, {ui.getRelLabel, ui.getPercLabel},
                     {ui.getRelPerc});
@@ -594,6 +648,8 @@ void Interface::connectAttrito()
             connectAction(part.getFpFromMassDinam, c, &AttritoController::getFpFromMassDinam);
         });
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     solveOnReturn({{ui.f1d, ui.getF1d}, {ui.kas, ui.getKas}, {ui.fpOfstat, ui.getFpFromStat}});
     solveOnReturn({{ui.fad, ui.getFad}, {ui.kad, ui.getKd}, {ui.fpOfDinam, ui.getFpFromDinam}});
 }
@@ -620,6 +676,8 @@ void Interface::connectMomento()
     pressOnReturn({ui.power1, ui.dist, ui.alpha}, ui.getSimple);
     pressOnReturn({ui.power2, ui.b}, ui.getDouble);
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     markStaleOnEdit({ui.power1, ui.dist, ui.alpha}, {ui.rx1}, {ui.getSimple});
     markStaleOnEdit({ui.power2, ui.b}, {ui.rx2}, {ui.getDouble});
 }
@@ -650,6 +708,8 @@ void Interface::connectVectors()
         QCoreApplication::translate("Vectors", "Components of each vector"));
     c.componentTable = componentTable.get();
     c.notes = outlets.pane(window.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(window.numbersColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     c.progress = outlets.pane(sheet.progress);
 
     connectAction(countPanel.declareVectorsNumber, c, &VectorsController::declareVectorsNumber);
@@ -724,6 +784,8 @@ void Interface::connectFluid()
                              [&c, box = part.densPreset] { c.getPreset(box); });
         });
     c.notes = outlets.pane(ui.notesHost, QStringLiteral("notes"), notesName());
+    c.uncertainties =
+        outlets.pane(ui.fieldsColumn, QStringLiteral("uncertainties"), uncertaintiesName(), 3);
     solveOnReturn({{ui.forza, ui.getPower}, {ui.area, ui.getArea}, {ui.press1, ui.getPress1}});
     solveOnReturn({{ui.dens, ui.getDens}, {ui.profond, ui.getH}, {ui.press2, ui.getPress2}});
 }

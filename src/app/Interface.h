@@ -14,6 +14,8 @@
 #include "ResultsLog.h"
 #include "VectorsController.h"
 
+#include <QComboBox>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -86,6 +88,8 @@ private:
     void addCloseKeys(QWidget* tool);
     void askToCancelRun(QAbstractButton* sender);
     QString notesName() const;
+    QString uncertaintiesName() const;
+    QWidget* buildRuleChoice(QWidget* host);
 
     platform::qt::QtApplication application;
     platform::CurrentApplication current{application};
@@ -115,6 +119,8 @@ private:
     // The vector tool's table of components, built on its first lines.
     std::unique_ptr<platform::TextPane> componentTable;
     QPointer<QMessageBox> quitQuestion;
+    // Each window's choice of how uncertainties combine, once built.
+    QList<QPointer<QComboBox>> ruleChoices;
     bool quitting = false;
     // Set by the quit question's Save log…: a saved log then quits.
     bool quitAfterSave = false;

@@ -6,15 +6,21 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace {
 
-// What a button read and what it computed, for the drawing.
+// What a button read and what it computed, for the drawing, and where it
+// read it, for the uncertainties.
 struct Worked
 {
     float first;
     float second;
     float result;
+    const platform::Field* firstField;
+    const platform::Field* secondField;
+    bool quotient;
+    const char* unit; // the result's
 };
 
 // The unit of each quantity: forces in newtons, coefficients pure numbers.
@@ -30,7 +36,7 @@ Worked showProduct(platform::Notes& press, const platform::Field& first, const c
     const float b = press.read(second, secondUnit, symbols[1]);
     const float product = a * b;
     press.display(target, "%0.2f", product);
-    return {a, b, product};
+    return {a, b, product, &first, &second, false, *firstUnit != '\0' ? firstUnit : secondUnit};
 }
 
 // A zero divisor shows "inf", "-inf" or, for 0/0, "nan".
@@ -44,7 +50,8 @@ Worked showQuotient(platform::Notes& press, const platform::Field& dividend,
     const float quotient = a / b;
     press.display(target, "%0.2f", quotient);
     press.noteQuotient(dividend, a, divisor, b);
-    return {a, b, quotient};
+    const bool sameUnits = std::string_view(dividendUnit) == divisorUnit;
+    return {a, b, quotient, &dividend, &divisor, true, sameUnits ? pure : dividendUnit};
 }
 
 using platform::shortest;
@@ -57,11 +64,17 @@ void report(const AttritoController& c, const platform::Notes& press, const Work
 {
     const std::string shown = platform::stringWithFormat("%0.2f", done.result);
     line.arguments = {shortest(done.first), shortest(done.second), shown};
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value first = errors.input(*done.firstField, done.first, symbols[0], "");
+    const uncertainty::Value second = errors.input(*done.secondField, done.second, symbols[1], "");
+    errors.result(symbols[2], done.result, done.quotient ? first / second : first * second,
+                  done.unit, true);
+    errors.show(c.uncertainties);
     working::publish(press, c.working, c.log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
                       {{symbols[0], shortest(done.first)}, {symbols[1], shortest(done.second)}},
                       {{symbols[2], shown}}},
-                     {line});
+                     {line}, &errors);
 }
 
 // Acceleration of gravity, m/s²: m·g is formed in double and rounded to
@@ -213,6 +226,10 @@ void AttritoController::showWeightOfMass(platform::Field& normal)
     const float weight = static_cast<float>(weightInDouble);
     press.display(normal, "%0.2f", weight);
     press.finish(notes);
+    uncertainty::Propagation errors(press);
+    errors.result("N", weight, errors.input(*mass, m, "m", "kg") * uncertainty::Value(g), "N",
+                  true);
+    errors.show(uncertainties);
     const std::string shown = platform::stringWithFormat("%0.2f", weight);
     working::publish(press, working, log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
@@ -220,7 +237,8 @@ void AttritoController::showWeightOfMass(platform::Field& normal)
                       {{"N", shown}}},
                      {Text{PHYSCALC_TRANSLATE_NOOP(
                                "Working", "N = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
-                           {shortest(m), shown}}});
+                           {shortest(m), shown}}},
+                     &errors);
 }
 
 void AttritoController::draw(float friction, float normal, bool moving)

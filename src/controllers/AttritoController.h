@@ -21,6 +21,8 @@ public:
     platform::ComputationLog* log = nullptr;
     // What each press found out besides its results; empty when nothing.
     platform::TextPane* notes = nullptr;
+    // Each result with its uncertainty, when an input carried one.
+    platform::TextPane* uncertainties = nullptr;
 
     // Each action overwrites one field of a group from the other two; the
     // static and dynamic groups never mix.

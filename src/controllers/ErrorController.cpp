@@ -329,11 +329,18 @@ void ErrorController::getAbs(platform::Sender)
     press.display(*absLabel, "%0.2f", a);
     press.finish(notes);
 
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value relative = errors.input(*setRel, r, "\u03b5", "");
+    const uncertainty::Value value = errors.input(*setVal, v, "x", "");
+    errors.result("\u0394x", a, relative * value, "", true);
+    errors.show(uncertainties);
+
     working::publish(
         press, working, log,
         {tool, {{"\u03b5", shortest(r)}, {"x", shortest(v)}}, {{"\u0394x", twoDecimals(a)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u0394x = \u03b5 \u00b7 x = %1 \u00d7 %2 = %3"),
-              {shortest(r), shortest(v), twoDecimals(a)}}});
+              {shortest(r), shortest(v), twoDecimals(a)}}},
+        &errors);
 }
 
 void ErrorController::getRelPerc(platform::Sender)
@@ -350,6 +357,13 @@ void ErrorController::getRelPerc(platform::Sender)
     press.noteQuotient(*setAbsForPerc, e, *setMisuraForPerc, m);
     press.finish(notes);
 
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value absolute = errors.input(*setAbsForPerc, e, "\u0394x", "");
+    const uncertainty::Value measured = errors.input(*setMisuraForPerc, m, "x", "");
+    errors.result("\u03b5", rel, absolute / measured, "", true);
+    errors.result("\u03b5%", pct, absolute / measured * uncertainty::Value(100.0), "%", true);
+    errors.show(uncertainties);
+
     working::publish(
         press, working, log,
         {tool,
@@ -359,7 +373,8 @@ void ErrorController::getRelPerc(platform::Sender)
               {shortest(e), shortest(m), twoDecimals(rel)}},
          Text{
              PHYSCALC_TRANSLATE_NOOP("Working", "\u03b5% = \u03b5 \u00b7 100 %1 \u00d7 100 = %2 %"),
-             {working::step(rel), twoDecimals(pct)}}});
+             {working::step(rel), twoDecimals(pct)}}},
+        &errors);
 }
 
 void ErrorController::removeLast(platform::Sender)

@@ -31,6 +31,8 @@ public:
     platform::LabSheet* labSheet = nullptr;
     // What each press found out besides its results; empty when nothing.
     platform::TextPane* notes = nullptr;
+    // Each result with its uncertainty, when an input carried one.
+    platform::TextPane* uncertainties = nullptr;
 
     // Counts the value in valToMedia into the running mean; shows nothing.
     // A text not read in full as a number is not counted: it stays in the

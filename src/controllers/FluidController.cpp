@@ -58,22 +58,25 @@ Worked showPressureOver(platform::Notes& press, const platform::Field& factor,
 // A quotient or product of two fields: its line fills %1, %2 with the operands
 // and %3 with the result.
 void report(const FluidController& c, const platform::Notes& press, const char* const (&symbols)[3],
-            float first, float second, const std::string& shown, Text line)
+            float first, float second, const std::string& shown, Text line,
+            const uncertainty::Propagation& errors)
 {
+    errors.show(c.uncertainties);
     line.arguments = {shortest(first), shortest(second), shown};
     working::publish(press, c.working, c.log,
                      {tool,
                       {{symbols[0], shortest(first)}, {symbols[1], shortest(second)}},
                       {{symbols[2], shown}}},
-                     {line});
+                     {line}, &errors);
 }
 
 // p / (factor × g): the product with g as rounded, then the quotient as shown;
 // the symbols name the factor, the pressure and the result.
 void reportPressureOver(const FluidController& c, const platform::Notes& press,
                         const Worked& worked, const char* const (&symbols)[3], Text product,
-                        Text quotient)
+                        Text quotient, const uncertainty::Propagation& errors)
 {
+    errors.show(c.uncertainties);
     const std::string shown = sixDecimals(worked.quotient);
     product.arguments = {shortest(worked.factor), working::step(worked.weightFactor)};
     quotient.arguments = {shortest(worked.pressure), shortest(worked.weightFactor), shown};
@@ -82,7 +85,7 @@ void reportPressureOver(const FluidController& c, const platform::Notes& press,
         {tool,
          {{symbols[0], shortest(worked.factor)}, {symbols[1], shortest(worked.pressure)}},
          {{symbols[2], shown}}},
-        {product, quotient});
+        {product, quotient}, &errors);
 }
 
 // One standard atmosphere, Pa: what the air adds above a liquid's surface.
@@ -156,8 +159,13 @@ void FluidController::getArea(platform::Sender)
     press.display(*area, "%f", A);
     press.noteQuotient(*forza, F, *press1, p);
     showUnits(press1Units, p);
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value uF = errors.input(*forza, F, "F", newtons);
+    const uncertainty::Value up = errors.input(*press1, p, "p", pascalUnit);
+    errors.result("A", A, uF / up, squareMetres, true);
     report(*this, press, {"F", "p", "A"}, F, p, sixDecimals(A),
-           Text{PHYSCALC_TRANSLATE_NOOP("Working", "A = F / p = %1 N / %2 Pa = %3 m\u00b2"), {}});
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "A = F / p = %1 N / %2 Pa = %3 m\u00b2"), {}},
+           errors);
     press.finish(notes);
 }
 
@@ -169,10 +177,15 @@ void FluidController::getPower(platform::Sender)
     const float F = p * A;
     press.display(*forza, "%f", F);
     showUnits(press1Units, p);
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value up = errors.input(*press1, p, "p", pascalUnit);
+    const uncertainty::Value uA = errors.input(*area, A, "A", squareMetres);
+    errors.result("F", F, up * uA, newtons, true);
     report(
         *this, press, {"p", "A", "F"}, p, A, sixDecimals(F),
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "F = p \u00b7 A = %1 Pa \u00d7 %2 m\u00b2 = %3 N"),
-             {}});
+             {}},
+        errors);
     press.finish(notes);
 }
 
@@ -185,8 +198,13 @@ void FluidController::getPress1(platform::Sender)
     press.display(*press1, "%f", p);
     press.noteQuotient(*forza, F, *area, A);
     showUnits(press1Units, p);
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value uF = errors.input(*forza, F, "F", newtons);
+    const uncertainty::Value uA = errors.input(*area, A, "A", squareMetres);
+    errors.result("p", p, uF / uA, pascalUnit, true);
     report(*this, press, {"F", "A", "p"}, F, A, sixDecimals(p),
-           Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = F / A = %1 N / %2 m\u00b2 = %3 Pa"), {}});
+           Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = F / A = %1 N / %2 m\u00b2 = %3 Pa"), {}},
+           errors);
     press.finish(notes);
 }
 
@@ -196,6 +214,10 @@ void FluidController::getDens(platform::Sender)
     const char* const symbols[3] = {"h", "p", "\u03c1"};
     const Worked worked = showPressureOver(press, *profond, metres, *press2, *dens, symbols);
     showDepth(worked.quotient, worked.factor, worked.pressure);
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value uh = errors.input(*profond, worked.factor, "h", metres);
+    const uncertainty::Value up = errors.input(*press2, worked.pressure, "p", pascalUnit);
+    errors.result("\u03c1", worked.quotient, up / (uncertainty::Value(g) * uh), density, true);
     reportPressureOver(
         *this, press, worked, symbols,
         Text{PHYSCALC_TRANSLATE_NOOP("Working",
@@ -204,7 +226,8 @@ void FluidController::getDens(platform::Sender)
         Text{PHYSCALC_TRANSLATE_NOOP(
                  "Working",
                  "\u03c1 = p / (g \u00b7 h) = %1 Pa / %2 m\u00b2/s\u00b2 = %3 kg/m\u00b3"),
-             {}});
+             {}},
+        errors);
     press.finish(notes);
 }
 
@@ -214,6 +237,10 @@ void FluidController::getH(platform::Sender)
     const char* const symbols[3] = {"\u03c1", "p", "h"};
     const Worked worked = showPressureOver(press, *dens, density, *press2, *profond, symbols);
     showDepth(worked.factor, worked.quotient, worked.pressure);
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value urho = errors.input(*dens, worked.factor, "\u03c1", density);
+    const uncertainty::Value up = errors.input(*press2, worked.pressure, "p", pascalUnit);
+    errors.result("h", worked.quotient, up / (urho * uncertainty::Value(g)), metres, true);
     reportPressureOver(
         *this, press, worked, symbols,
         Text{PHYSCALC_TRANSLATE_NOOP(
@@ -221,7 +248,8 @@ void FluidController::getH(platform::Sender)
              {}},
         Text{PHYSCALC_TRANSLATE_NOOP("Working",
                                      "h = p / (\u03c1 \u00b7 g) = %1 Pa / %2 N/m\u00b3 = %3 m"),
-             {}});
+             {}},
+        errors);
     press.finish(notes);
 }
 
@@ -238,6 +266,11 @@ void FluidController::getPress2(platform::Sender)
     press.display(*press2, "%f", p);
     showDepth(rho, h, p);
 
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value urho = errors.input(*dens, rho, "\u03c1", density);
+    const uncertainty::Value uh = errors.input(*profond, h, "h", metres);
+    errors.result("p", p, urho * uncertainty::Value(g) * uh, pascalUnit, true);
+    errors.show(uncertainties);
     working::publish(
         press, working, log,
         {tool, {{"\u03c1", shortest(rho)}, {"h", shortest(h)}}, {{"p", sixDecimals(p)}}},
@@ -246,7 +279,8 @@ void FluidController::getPress2(platform::Sender)
               {shortest(rho), working::step(weightPerVolume)}},
          Text{PHYSCALC_TRANSLATE_NOOP("Working", "p = \u03c1 \u00b7 g \u00b7 h = %1 kg/m\u00b3 "
                                                  "\u00d7 9.81 m/s\u00b2 \u00d7 %2 m = %3 Pa"),
-              {shortest(rho), shortest(h), sixDecimals(p)}}});
+              {shortest(rho), shortest(h), sixDecimals(p)}}},
+        &errors);
     press.finish(notes);
 }
 

@@ -164,6 +164,14 @@ void MomentoController::getSimple(platform::Sender)
     }
     press.finish(notes);
 
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value uncertainAngle = errors.input(*alpha, a, "\u03b1", "\u00b0");
+    const uncertainty::Value uncertainDistance = errors.input(*dist, d, "d", "m");
+    const uncertainty::Value uncertainForce = errors.input(*power1, F, "F", "N");
+    errors.result("M", M,
+                  uncertainForce * uncertainDistance * uncertainty::sinDegrees(uncertainAngle),
+                  "N\u00b7m", true);
+    errors.show(uncertainties);
     working::publish(
         press, working, log,
         {tool,
@@ -176,7 +184,8 @@ void MomentoController::getSimple(platform::Sender)
               {shortest(d), shortest(a), working::step(effectiveLever)}},
          Text{PHYSCALC_TRANSLATE_NOOP("Working", "M = F \u00b7 d \u00b7 sin \u03b1 = %1 N \u00d7 "
                                                  "%2 m \u00d7 sin %3\u00b0 = %4 N\u00b7m"),
-              {shortest(F), shortest(d), shortest(a), twoDecimals(M)}}});
+              {shortest(F), shortest(d), shortest(a), twoDecimals(M)}}},
+        &errors);
     if (leverDrawing != nullptr)
         drawLever(*leverDrawing, d, a, F, M);
 }
@@ -190,11 +199,18 @@ void MomentoController::getDouble(platform::Sender)
     showMoment(press, *rx2, M);
     press.finish(notes);
 
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value uncertainArm = errors.input(*b, arm, "b", "m");
+    const uncertainty::Value uncertainForce = errors.input(*power2, force, "F", "N");
+    errors.result("M", M, uncertainForce * uncertainArm, "N\u00b7m", true);
+    errors.show(uncertainties);
+
     working::publish(
         press, working, log,
         {tool, {{"b", shortest(arm)}, {"F", shortest(force)}}, {{"M", twoDecimals(M)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "M = F \u00b7 b = %1 N \u00d7 %2 m = %3 N\u00b7m"),
-              {shortest(force), shortest(arm), twoDecimals(M)}}});
+              {shortest(force), shortest(arm), twoDecimals(M)}}},
+        &errors);
     if (leverDrawing != nullptr)
         drawCouple(*leverDrawing, arm, force, M);
 }

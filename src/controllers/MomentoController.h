@@ -25,6 +25,8 @@ public:
     platform::Drawing* leverDrawing = nullptr;
     // What each press found out besides its results; empty when nothing.
     platform::TextPane* notes = nullptr;
+    // Each result with its uncertainty, when an input carried one.
+    platform::TextPane* uncertainties = nullptr;
 
     // M = sin(alpha) × dist × power1, into rx1.
     void getSimple(platform::Sender sender);

@@ -141,6 +141,16 @@ void PianoController::analyze(platform::Sender)
     }
     press.finish(notes);
 
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value uW = errors.input(*weight, W, "W", "N");
+    const uncertainty::Value uh = errors.input(*height, h, "h", "m");
+    const uncertainty::Value ub = errors.input(*base, b, "b", "m");
+    const uncertainty::Value ul = errors.input(*lenght, l, "l", "m");
+    errors.result("W\u22a5", perpendicular, uW * ub / ul, "N", true);
+    errors.result("W\u2225", parallel, uW * uh / ul, "N", true);
+    errors.result("\u03b1", angle, uncertainty::asinDegrees(uh / ul), "\u00b0", false);
+    errors.show(uncertainties);
+
     using platform::shortest;
     using platform::Text;
     const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
@@ -164,7 +174,8 @@ void PianoController::analyze(platform::Sender)
          Text{PHYSCALC_TRANSLATE_NOOP("Working", "h / l = %1 m / %2 m %3"),
               {shortest(h), shortest(l), working::step(ratio)}},
          Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u03b1 = asin(h / l) = asin(%1 / %2) = %3\u00b0"),
-              {shortest(h), shortest(l), shown(angle)}}});
+              {shortest(h), shortest(l), shown(angle)}}},
+        &errors);
     drawSides(W, h, l, angle, perpendicular, parallel);
 }
 
@@ -193,7 +204,8 @@ void PianoController::drawSides(float W, float h, float l, float angle, float pe
 // The same values that went into the fields: the weight as used, and each
 // component to the field's two decimals.
 void PianoController::publishSlope(std::optional<float> mass, float W, float alpha,
-                                   float perpendicular, float parallel)
+                                   float perpendicular, float parallel,
+                                   const uncertainty::Propagation& errors)
 {
     using platform::shortest;
     using platform::Text;
@@ -222,7 +234,7 @@ void PianoController::publishSlope(std::optional<float> mass, float W, float alp
         {PHYSCALC_TRANSLATE_NOOP("Working",
                                  "W\u2225 = W \u00b7 sin \u03b1 = %1 N \u00d7 sin %2\u00b0 = %3 N"),
          {shortest(W), shortest(alpha), shown(parallel)}});
-    working::publish(press, working, log, computation, lines);
+    working::publish(press, working, log, computation, lines, &errors);
 }
 
 void PianoController::analyzeSlope(platform::Sender)
@@ -271,7 +283,19 @@ void PianoController::analyzeSlope(platform::Sender)
     press.display(*slopeOrto, "%0.2f", perpendicular);
     press.display(*slopePara, "%0.2f", parallel);
     press.finish(notes);
-    publishSlope(m, W, alpha, perpendicular, parallel);
+
+    uncertainty::Propagation errors(press);
+    const uncertainty::Value weightOrMass =
+        m ? errors.input(*slopeMass, *m, "m", "kg") * uncertainty::Value(g)
+          : errors.input(*slopeWeight, W, "W", "N");
+    const uncertainty::Value angle = errors.input(*slopeAngle, alpha, "\u03b1", "\u00b0");
+    if (m)
+        errors.result("W", W, weightOrMass, "N", true);
+    errors.result("W\u22a5", perpendicular, weightOrMass * uncertainty::cosDegrees(angle), "N",
+                  true);
+    errors.result("W\u2225", parallel, weightOrMass * uncertainty::sinDegrees(angle), "N", true);
+    errors.show(uncertainties);
+    publishSlope(m, W, alpha, perpendicular, parallel, errors);
 
     if (rampDrawing == nullptr)
         return;

@@ -7,6 +7,7 @@
 #include "Log.h"
 #include "Notes.h"
 #include "Text.h"
+#include "Uncertainty.h"
 
 #include <optional>
 #include <string>
@@ -44,11 +45,13 @@ public:
     void analyzeSlope(platform::Sender sender);
     // What each press found out besides its results; empty when nothing.
     platform::TextPane* notes = nullptr;
+    // Each result with its uncertainty, when an input carried one.
+    platform::TextPane* uncertainties = nullptr;
 
 private:
     // mass is the one the weight was worked out from, if any.
     void publishSlope(std::optional<float> mass, float W, float alpha, float perpendicular,
-                      float parallel);
+                      float parallel, const uncertainty::Propagation& errors);
     void drawSides(float W, float h, float l, float angle, float perpendicular, float parallel);
     platform::Notes press;
 };

@@ -153,6 +153,16 @@ Resultant resultant()
 
 namespace {
 
+// The uncertainty typed beside each stored vector's magnitude and angle; a
+// slot is written each time its vector is confirmed, so a run never sums
+// another run's.
+struct Spread
+{
+    float magnitude = 0.0f;
+    float angle = 0.0f;
+};
+std::array<Spread, vectorStore::capacity> spreads{};
+
 std::string fourDecimals(float value)
 {
     return platform::stringWithFormat("%0.4f", value);
@@ -325,6 +335,44 @@ std::vector<Text> componentLines(int count)
     return lines;
 }
 
+// The sums again, in Value, from each vector's magnitude and angle with the
+// uncertainties typed beside them; the signs and axes follow the quadrant
+// code as the fixed components do.
+uncertainty::Propagation propagate(const vectorStore::Resultant& resultant)
+{
+    using uncertainty::Value;
+    uncertainty::Propagation errors;
+    Value sumX;
+    Value sumY;
+    for (int index = 0; index < vectorStore::declared(); ++index) {
+        const vectorStore::Vector v = vectorStore::slot(index);
+        const Spread& spread = spreads[static_cast<std::size_t>(index)];
+        const std::string number = std::to_string(index + 1);
+        const Value r = errors.input(v.magnitude, spread.magnitude, "v" + number, "");
+        const Value theta = errors.input(v.angle, spread.angle, "\u03b8" + number, "\u00b0");
+        const std::string& code = v.code;
+        if (code == "x +" || code == "x -") {
+            sumX = code == "x +" ? sumX + r : sumX - r;
+        } else if (code == "y +" || code == "y -") {
+            sumY = code == "y +" ? sumY + r : sumY - r;
+        } else if (code == "++" || code == "+-" || code == "-+" || code == "--") {
+            const Value alongX = r * uncertainty::cosDegrees(theta);
+            const Value alongY = r * uncertainty::sinDegrees(theta);
+            sumX = code[0] == '+' ? sumX + alongX : sumX - alongX;
+            sumY = code[1] == '+' ? sumY + alongY : sumY - alongY;
+        }
+    }
+    errors.result("Rx", resultant.x, sumX, "", false);
+    errors.result("Ry", resultant.y, sumY, "", false);
+    errors.result("R", resultant.magnitude, uncertainty::sqrt(sumX * sumX + sumY * sumY), "",
+                  false);
+    if (const std::optional<std::string> shown = direction(resultant)) {
+        errors.result("\u03b8R", platform::readFloat(*shown), uncertainty::atan2Degrees(sumY, sumX),
+                      "\u00b0", false);
+    }
+    return errors;
+}
+
 void reportResultant(VectorsController& tool, const vectorStore::Resultant& resultant)
 {
     const int count = vectorStore::declared();
@@ -348,8 +396,10 @@ void reportResultant(VectorsController& tool, const vectorStore::Resultant& resu
             {"v" + std::to_string(index + 1),
              shortest(v.magnitude) + ", " + shortest(v.angle) + "\u00b0, " + v.code});
     }
+    const uncertainty::Propagation errors = propagate(resultant);
+    errors.show(tool.uncertainties);
     // The vectors were read when each was entered; nothing is read here.
-    working::publish(platform::Notes{}, tool.working, tool.log, computation, lines);
+    working::publish(platform::Notes{}, tool.working, tool.log, computation, lines, &errors);
 }
 
 bool isQuadrantCode(const std::string& code)
@@ -408,6 +458,8 @@ void VectorsController::confirm(platform::Sender)
     if (!vectorStore::storeEntering(magnitude, degrees, code))
         return;
     typedVectors.push_back({nameText, magnitudeText, angleText, code});
+    spreads[static_cast<std::size_t>(vectorStore::entering() - 1)] = {press.uncertainty(*power),
+                                                                      press.uncertainty(*angle)};
 
     for (const std::string& piece : {nameText, std::string("/"), magnitudeText, std::string("/"),
                                      angleText, std::string("/"), code, std::string("\n")}) {

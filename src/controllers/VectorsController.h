@@ -111,6 +111,8 @@ public:
     // What the run found out: how the sheet's numbers were read, and a
     // quadrant code given an angle outside 0 to 90 degrees.
     platform::TextPane* notes = nullptr;
+    // Each result with its uncertainty, when an input carried one.
+    platform::TextPane* uncertainties = nullptr;
     // "Vector k of n" on the new-vector sheet.
     platform::TextPane* progress = nullptr;
 

@@ -24,17 +24,20 @@ std::string step(double value)
 }
 
 void publish(const platform::Notes& press, platform::TextPane* pane, platform::ComputationLog* log,
-             const platform::Computation& computation, const std::vector<platform::Text>& lines)
+             const platform::Computation& computation, const std::vector<platform::Text>& lines,
+             const uncertainty::Propagation* errors)
 {
     if (pane != nullptr) {
         std::vector<platform::Text> shown = press.conversions();
         shown.insert(shown.end(), lines.begin(), lines.end());
+        if (errors != nullptr)
+            shown.insert(shown.end(), errors->working().begin(), errors->working().end());
         pane->show(shown);
     }
     if (log == nullptr)
         return;
     // The log shows each input in its unit, and what was typed where the
-    // reading was noted, so a teacher can check it.
+    // reading was noted, so a teacher can check it; then the uncertainties.
     platform::Computation logged = computation;
     for (platform::Quantity& input : logged.inputs) {
         for (const platform::Notes::Input& read : press.inputs()) {
@@ -46,6 +49,9 @@ void publish(const platform::Notes& press, platform::TextPane* pane, platform::C
             }
         }
     }
+    if (errors != nullptr)
+        logged.results.insert(logged.results.end(), errors->logged().begin(),
+                              errors->logged().end());
     log->record(logged);
 }
 

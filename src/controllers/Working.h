@@ -6,6 +6,7 @@
 #include "Log.h"
 #include "Notes.h"
 #include "Text.h"
+#include "Uncertainty.h"
 
 #include <string>
 #include <vector>
@@ -17,9 +18,11 @@ namespace working {
 std::string step(float value);
 std::string step(double value);
 
-// Shows the lines in the pane, after the units the press converted, and
-// records the computation in the log; either may be absent.
+// Shows the lines in the pane, after the units the press converted and
+// before the propagation of uncertainties, and records the computation, with
+// the results' uncertainties, in the log; either may be absent.
 void publish(const platform::Notes& press, platform::TextPane* pane, platform::ComputationLog* log,
-             const platform::Computation& computation, const std::vector<platform::Text>& lines);
+             const platform::Computation& computation, const std::vector<platform::Text>& lines,
+             const uncertainty::Propagation* errors = nullptr);
 
 } // namespace working

@@ -72,27 +72,29 @@ private Q_SLOTS:
         // Each example leaves a note, and the working is asked for.
         row("awakePiano", "pianoWin",
             "showWorking weight=10 height=1,5 base=2 lenght=2,5 analyze slopeWeight=50 "
-            "slopeAngle=30 analyzeSlope analyze",
-            "rampDrawing notes working slopePara dpara");
+            "slopeAngle=30 analyzeSlope weight=10+-0.1 analyze",
+            "rampDrawing notes working slopePara dpara uncertainties uncertaintyRule");
         row("awakeErrori", "errWin",
             "showWorking showLabSheet unit=m valToMedia=1,02 addToMedia valToMedia=2.03 "
             "addToMedia getMedia setRel=0.05 setVal=20 getAbs setAbsForPerc=0.3 "
-            "setMisuraForPerc=67,7 getRelPerc",
-            "working labSheet notes copySheet getPercLabel");
+            "setMisuraForPerc=67,7+-0,5 getRelPerc",
+            "working labSheet notes copySheet getPercLabel uncertainties uncertaintyRule");
         row("awakeAttrito", "attrWin",
             "showWorking mass=12 getFpFromMassStat kas=0.5 getF1d fad=15 fpOfDinam=49.05 getKd "
-            "getFad",
-            "blockDrawing notes working getFpFromMassDinam fpOfDinam");
+            "kad=0.3+-0.01 getFad",
+            "blockDrawing notes working getFpFromMassDinam fpOfDinam uncertainties "
+            "uncertaintyRule");
         row("awakeMomento", "momWin",
-            "showWorking power2=5 b=0.5 getDouble power1=5 dist=2.5 alpha=270 getSimple",
-            "leverDrawing notes working rx2");
+            "showWorking power2=5 b=0.5 getDouble power1=5+-0.1 dist=2.5 alpha=270 getSimple",
+            "leverDrawing notes working rx2 uncertainties uncertaintyRule");
         row("awakeFluidPressure", "fluidWin",
-            "showWorking dens=1025 profond=10 getPress2 forza=1 press1=2000000 getArea getPress1",
-            "columnDrawing notes working press2Absolute densPreset");
+            "showWorking dens=1025 profond=10 getPress2 forza=1+-0.01 press1=2000000 getArea "
+            "getPress1",
+            "columnDrawing notes working press2Absolute densPreset uncertainties uncertaintyRule");
         row("awakeVectors", "vectWin",
             "numberOfVectors=2 declareVectorsNumber name=F1 power=6 angle=30 where=++ confirm "
-            "name=F2 power=8 angle=120 where=-+ confirm showWorking",
-            "diagram notes working componentTable result");
+            "name=F2 power=8+-0.2 angle=120 where=-+ confirm showWorking",
+            "diagram notes working componentTable result uncertainties uncertaintyRule");
     }
 
     void a_window_with_every_pane_open_fits_the_screen()

@@ -6,12 +6,17 @@
 #include "MomentoController.h"
 #include "Numbers.h"
 #include "PianoController.h"
+#include "Uncertainty.h"
 #include "VectorsController.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <random>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -45,6 +50,7 @@ struct Tools
 {
     test::Fields fields{OUTLETS(NAME)};
     test::MemoryPane pane;
+    test::MemoryPane uncertain;
     test::MemoryLog log;
     PianoController piano;
     ErrorController errors;
@@ -57,6 +63,8 @@ struct Tools
         OUTLETS(WIRE)
         piano.working = errors.working = friction.working = torque.working = fluid.working = &pane;
         piano.log = errors.log = friction.log = torque.log = fluid.log = &log;
+        piano.uncertainties = errors.uncertainties = friction.uncertainties = torque.uncertainties =
+            fluid.uncertainties = &uncertain;
     }
 
     void type(const std::vector<test::FieldText>& typed)
@@ -199,6 +207,209 @@ TEST(VectorWorking, lists_each_vector_then_the_sums_the_fields_show)
 
     tool.clear(nullptr);
     EXPECT_TRUE(working.lines.empty());
+}
+
+// Textbook cases, each result and its uncertainty worked out by hand, in
+// both rules: maximum error (relative errors add) and quadrature.
+struct UncertainCase
+{
+    std::string name;
+    std::function<void(Tools&)> press;
+    std::vector<test::FieldText> typed;
+    std::string maximum; // lines of the results pane, and one of the working
+    std::string quadrature;
+};
+
+class Uncertainties : public testing::TestWithParam<UncertainCase>
+{
+protected:
+    void TearDown() override { uncertainty::setMode(uncertainty::Mode::MaximumError); }
+};
+
+TEST_P(Uncertainties, carry_into_every_result_by_either_rule)
+{
+    for (const auto mode : {uncertainty::Mode::MaximumError, uncertainty::Mode::Quadrature}) {
+        uncertainty::setMode(mode);
+        Tools tools;
+        tools.type(GetParam().typed);
+        GetParam().press(tools);
+        const std::string shown = tools.uncertain.english() + tools.pane.english();
+        const std::string& expected =
+            mode == uncertainty::Mode::MaximumError ? GetParam().maximum : GetParam().quadrature;
+        std::size_t from = 0;
+        for (std::size_t end = expected.find('|'); from != std::string::npos;
+             from = end == std::string::npos ? end : end + 1, end = expected.find('|', from)) {
+            const std::string part = expected.substr(from, end - from);
+            EXPECT_NE(shown.find(part), std::string::npos) << part << " not in\n" << shown;
+        }
+        // The log keeps each uncertainty beside the fixed result.
+        ASSERT_EQ(tools.log.recorded.size(), 1U);
+        const std::vector<platform::Quantity>& results = tools.log.recorded.front().results;
+        EXPECT_TRUE(std::ranges::any_of(results, [&](const platform::Quantity& q) {
+            return q.symbol.find("\u00b1") != std::string::npos
+                   && shown.find(q.value) != std::string::npos;
+        }));
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Textbook, Uncertainties, testing::Values(
+    UncertainCase{"inclined_plane", [](Tools& c) { c.piano.analyze(nullptr); },
+        {{"weight", "10 \u00b1 0.1"}, {"height", "3 +- 0.06"}, {"base", "4"}, {"lenght", "5 +/- 1%"}},
+        "W\u2225 = (6.0 \u00b1 0.2) N|W\u22a5 = (8.00 \u00b1 0.16) N|"
+        "\u0394W\u2225 / W\u2225 = \u0394W / W + \u0394h / h + \u0394l / l = 1 % + 2 % + 1 % = 4 %",
+        "W\u2225 = (6.00 \u00b1 0.15) N|W\u22a5 = (8.00 \u00b1 0.11) N|"
+        "\u0394W\u2225 / W\u2225 = \u221a((\u0394W / W)\u00b2 + (\u0394h / h)\u00b2 + (\u0394l / l)\u00b2)"},
+    UncertainCase{"friction_coefficient", [](Tools& c) { c.friction.getKas(nullptr); },
+        {{"f1d", "20 \u00b1 0.4"}, {"fpOfstat", "50 \u00b1 0.5"}},
+        "k\u209b = 0.400 \u00b1 0.012", "k\u209b = 0.400 \u00b1 0.009"},
+    UncertainCase{"torque_with_an_angle", [](Tools& c) { c.torque.getSimple(nullptr); },
+        {{"alpha", "30 \u00b1 1"}, {"dist", "25 \u00b1 0.5 cm"}, {"power1", "50 \u00b1 1"}},
+        "M = (6.3 \u00b1 0.4) N\u00b7m|= 3.023 % + 2 % + 2 % = 7.023 %",
+        "M = (6.3 \u00b1 0.3) N\u00b7m|= 4.140 %"},
+    UncertainCase{"fluid_pressure", [](Tools& c) { c.fluid.getPress2(nullptr); },
+        {{"dens", "1000 \u00b1 10"}, {"profond", "2 \u00b1 0.02"}},
+        "p = (19600 \u00b1 400) Pa", "p = (19600 \u00b1 300) Pa"}
+), test::RowName{});
+// clang-format on
+
+TEST(VectorUncertainties, carry_into_the_sum_its_components_and_its_direction)
+{
+    for (const auto mode : {uncertainty::Mode::MaximumError, uncertainty::Mode::Quadrature}) {
+        uncertainty::setMode(mode);
+        test::Journal journal;
+        test::MemoryApplication application{journal};
+        test::Fields fields{VECTOR_OUTLETS(NAME)};
+        test::MemoryWindow myself{"myself", journal}, newVectWin{"newVectWin", journal},
+            firstPanel{"firstPanel", journal};
+        test::MemoryChoice where{"where", journal};
+        test::MemoryDiagram diagram;
+        test::MemoryPane working, uncertain;
+        test::MemoryLog log;
+        VectorsController tool;
+        VECTOR_OUTLETS(WIRE)
+        VECTOR_CONTROLS(POINT)
+        tool.uncertainties = &uncertain;
+        vectorStore::reset();
+        fields.at("numberOfVectors").text = "3";
+        tool.declareVectorsNumber(nullptr);
+        for (const auto& [magnitude, code] :
+             {std::pair{"3 \u00b1 0.1", "x +"}, {"4 \u00b1 0.1", "y +"}, {"2 \u00b1 0.1", "x -"}}) {
+            fields.at("power").text = magnitude;
+            fields.at("angle").text = "0";
+            where.chosen = code;
+            tool.confirm(nullptr);
+        }
+        // Rx = 1, Ry = 4, R = √17; ∂R/∂Rx = 1/√17, ∂θ/∂Rx = −4/17 rad.
+        EXPECT_EQ(uncertain.english(),
+                  mode == uncertainty::Mode::MaximumError
+                      ? "Rx = 1.0 \u00b1 0.2\nRy = 4.00 \u00b1 0.10\nR = 4.12 \u00b1 0.15\n"
+                        "\u03b8R = (76 \u00b1 3) \u00b0\n"
+                      : "Rx = 1.00 \u00b1 0.14\nRy = 4.00 \u00b1 0.10\nR = 4.12 \u00b1 0.10\n"
+                        "\u03b8R = (76.0 \u00b1 1.9) \u00b0\n");
+        vectorStore::reset();
+    }
+    uncertainty::setMode(uncertainty::Mode::MaximumError);
+}
+
+// The rules checked against the formulas themselves, through the fixed
+// results: the maximum error against the extremes over the corners of the
+// input intervals, the quadrature against a Monte Carlo spread.
+struct Spread
+{
+    std::string name;
+    std::function<void(Tools&)> press;
+    std::string result; // a field shown with enough digits for the spread
+    std::string symbol; // its working's Δ line
+    std::vector<std::tuple<std::string, double, double>> inputs; // field, value, uncertainty
+};
+
+double workedUncertainty(const Tools& tools, const std::string& symbol)
+{
+    std::string last;
+    for (const platform::Text& line : tools.pane.lines) {
+        const std::string text = platform::english(line);
+        if (text.starts_with("\u0394" + symbol + " = "))
+            last = text;
+    }
+    return platform::readFloat(last.substr(last.rfind("= ") + 2));
+}
+
+TEST(UncertaintyRules, agree_with_the_corners_and_a_monte_carlo_spread)
+{
+    // clang-format off
+    const Spread cases[] = {
+        {"plane", [](Tools& c) { c.piano.analyze(nullptr); }, "labPara", "W\u2225",
+         {{"weight", 1000, 1}, {"height", 30, 0.03}, {"base", 40, 0}, {"lenght", 50, 0.05}}},
+        {"slope", [](Tools& c) { c.piano.analyzeSlope(nullptr); }, "slopeOrto", "W\u22a5",
+         {{"slopeWeight", 1000, 1}, {"slopeAngle", 30, 0.05}}},
+        {"torque", [](Tools& c) { c.torque.getSimple(nullptr); }, "rx1", "M",
+         {{"alpha", 30, 0.05}, {"dist", 25, 0.025}, {"power1", 500, 0.5}}},
+        {"friction", [](Tools& c) { c.friction.getKas(nullptr); }, "kas", "k\u209b",
+         {{"f1d", 200000, 200}, {"fpOfstat", 50, 0.05}}},
+        {"fluid", [](Tools& c) { c.fluid.getH(nullptr); }, "profond", "h",
+         {{"dens", 1000, 1}, {"press2", 196200, 150}}},
+    };
+    // clang-format on
+    const auto typeAll = [](Tools& tools, const Spread& c, const std::vector<double>& values,
+                            bool withErrors) {
+        for (std::size_t i = 0; i < c.inputs.size(); ++i) {
+            std::string text = platform::shortest(values[i]);
+            if (withErrors && std::get<2>(c.inputs[i]) > 0.0)
+                text += " \u00b1 " + platform::shortest(std::get<2>(c.inputs[i]));
+            tools.fields.at(std::get<0>(c.inputs[i])).text = text;
+        }
+    };
+    const auto result = [](Tools& tools, const Spread& c) {
+        return double{platform::readFloat(tools.fields.at(c.result).text)};
+    };
+    for (const Spread& c : cases) {
+        std::vector<double> centre;
+        for (const auto& input : c.inputs)
+            centre.push_back(std::get<1>(input));
+        double rule[2] = {};
+        for (const auto mode : {uncertainty::Mode::MaximumError, uncertainty::Mode::Quadrature}) {
+            uncertainty::setMode(mode);
+            Tools tools;
+            typeAll(tools, c, centre, true);
+            c.press(tools);
+            rule[mode == uncertainty::Mode::Quadrature] = workedUncertainty(tools, c.symbol);
+        }
+        uncertainty::setMode(uncertainty::Mode::MaximumError);
+
+        double low = INFINITY, high = -INFINITY;
+        for (unsigned corner = 0; corner < (1U << c.inputs.size()); ++corner) {
+            std::vector<double> values = centre;
+            for (std::size_t i = 0; i < values.size(); ++i)
+                values[i] += ((corner >> i) & 1U ? 1 : -1) * std::get<2>(c.inputs[i]);
+            Tools tools;
+            typeAll(tools, c, values, false);
+            c.press(tools);
+            low = std::min(low, result(tools, c));
+            high = std::max(high, result(tools, c));
+        }
+        EXPECT_NEAR(rule[0], (high - low) / 2, 0.01 * rule[0]) << c.name;
+
+        std::mt19937_64 random(20261209);
+        double sum = 0, squares = 0;
+        constexpr int samples = 4000;
+        for (int n = 0; n < samples; ++n) {
+            std::vector<double> values = centre;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                std::normal_distribution<double> noise(0.0, std::get<2>(c.inputs[i]));
+                values[i] += std::get<2>(c.inputs[i]) > 0.0 ? noise(random) : 0.0;
+            }
+            Tools tools;
+            typeAll(tools, c, values, false);
+            c.press(tools);
+            sum += result(tools, c);
+            squares += result(tools, c) * result(tools, c);
+        }
+        const double mean = sum / samples;
+        const double deviation = std::sqrt(squares / samples - mean * mean);
+        EXPECT_NEAR(rule[1], deviation, 0.06 * rule[1]) << c.name;
+        EXPECT_LT(rule[1], rule[0]) << c.name;
+    }
 }
 
 } // namespace

@@ -83,9 +83,9 @@ Ui::LabSheet& LabSheetView::built()
         ui->result->fontMetrics().horizontalAdvance(QStringLiteral("(00.000 ± 0.000) mm"))
         + ui->result->minimumSizeHint().width());
     ui->sheetNotes->setFocusPolicy(Qt::NoFocus);
-    // Three lines of notes; more scroll.
+    // Two lines of notes; more scroll.
     ui->sheetNotes->setMaximumHeight(
-        ui->sheetNotes->fontMetrics().lineSpacing() * 3 + 2 * ui->sheetNotes->frameWidth()
+        ui->sheetNotes->fontMetrics().lineSpacing() * 2 + 2 * ui->sheetNotes->frameWidth()
         + static_cast<int>(2 * ui->sheetNotes->document()->documentMargin()));
     sheetColumn->insertWidget(0, widget);
     QWidget* previous = ui->unit;

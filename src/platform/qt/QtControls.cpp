@@ -300,6 +300,14 @@ TextPane* Outlets::pane(QWidget* host, const QString& objectName, const QString&
         .get();
 }
 
+TextPane* Outlets::pane(QBoxLayout* column, const QString& objectName,
+                        const QString& accessibleName, int lines)
+{
+    return panes
+        .emplace_back(std::make_unique<TextPaneView>(column, objectName, accessibleName, lines))
+        .get();
+}
+
 TextPane* Outlets::pane(QLabel* label)
 {
     return panes.emplace_back(std::make_unique<LabelPane>(label)).get();

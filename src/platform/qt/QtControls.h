@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -130,6 +131,9 @@ public:
     // A pane built in host's layout on first use, or a label.
     TextPane* pane(QWidget* host, const QString& objectName, const QString& accessibleName);
     TextPane* pane(QLabel* label);
+    // A pane built at the end of a column on first use, lines high.
+    TextPane* pane(QBoxLayout* column, const QString& objectName, const QString& accessibleName,
+                   int lines);
     ChoiceControl* choice(QComboBox* box);
     Window* window(QWidget* widget);
 

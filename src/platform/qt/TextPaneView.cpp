@@ -3,6 +3,7 @@
 #include "QtControls.h"
 
 #include <QAccessible>
+#include <QBoxLayout>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -17,9 +18,19 @@ TextPaneView::TextPaneView(QWidget* hostWidget, const QString& name, const QStri
 {
 }
 
-void TextPaneView::show(const std::vector<Text>& lines)
+TextPaneView::TextPaneView(QBoxLayout* inColumn, const QString& name, const QString& spokenName,
+                           int height)
+    : host(inColumn->parentWidget())
+    , column(inColumn)
+    , lines(height)
+    , objectName(name)
+    , accessibleName(spokenName)
 {
-    if (lines.empty() && edit == nullptr)
+}
+
+void TextPaneView::show(const std::vector<Text>& shown)
+{
+    if (shown.empty() && edit == nullptr)
         return;
     if (edit == nullptr) {
         edit = new QPlainTextEdit(host);
@@ -32,17 +43,21 @@ void TextPaneView::show(const std::vector<Text>& lines)
         // beside the fields; a longer text scrolls.
         const int margins = 2 * (edit->frameWidth() + qRound(edit->document()->documentMargin()));
         const int line = edit->fontMetrics().lineSpacing();
-        edit->setMinimumSize(line * 15, line * 5 + margins);
-        if (host->layout() == nullptr)
-            new QVBoxLayout(host);
-        host->layout()->addWidget(edit);
+        edit->setMinimumSize(line * 15, line * lines + margins);
+        if (column != nullptr) {
+            column->addWidget(edit);
+        } else {
+            if (host->layout() == nullptr)
+                new QVBoxLayout(host);
+            host->layout()->addWidget(edit);
+        }
         placeInTabOrder(edit);
     }
     QStringList texts;
-    for (const Text& line : lines)
+    for (const Text& line : shown)
         texts.append(translated(line));
     edit->setPlainText(texts.join(QLatin1Char('\n')));
-    edit->setVisible(!lines.empty());
+    edit->setVisible(!shown.empty());
     // A screen reader hears what the press found out, not only the results.
     QAccessibleTextUpdateEvent event(edit, 0, QString(), edit->toPlainText());
     QAccessible::updateAccessibility(&event);

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 
+class QBoxLayout;
 class QPlainTextEdit;
 class QWidget;
 
@@ -20,6 +21,10 @@ public:
     // The pane goes into host's layout, which the form leaves empty; its
     // object and accessible names are given here, the latter translated.
     TextPaneView(QWidget* host, const QString& objectName, const QString& accessibleName);
+    // The pane goes at the end of a column of the window's layout, at least
+    // the given number of lines high.
+    TextPaneView(QBoxLayout* column, const QString& objectName, const QString& accessibleName,
+                 int lines);
 
     void show(const std::vector<Text>& lines) override;
 
@@ -28,6 +33,8 @@ public:
 
 private:
     QPointer<QWidget> host;
+    QBoxLayout* column = nullptr;
+    int lines = 5;
     QString objectName;
     QString accessibleName;
     QPointer<QPlainTextEdit> edit;

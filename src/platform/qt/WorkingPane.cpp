@@ -10,13 +10,15 @@
 
 namespace platform::qt {
 
-WorkingPane::WorkingPane(QWidget* host)
-    : pane(host, QStringLiteral("working"), QCoreApplication::translate("WorkingPane", "Working"))
+WorkingPane::WorkingPane(QWidget* hostWidget)
+    : host(hostWidget)
+    , pane(hostWidget, QStringLiteral("working"),
+           QCoreApplication::translate("WorkingPane", "Working"))
 {
-    onFirstShow(host->window(), [this, host] { buildButton(host); });
+    onFirstShow(hostWidget->window(), [this] { buildButton(); });
 }
 
-void WorkingPane::buildButton(QWidget* host)
+void WorkingPane::buildButton()
 {
     button = paneButton(host, QStringLiteral("showWorking"),
                         QCoreApplication::translate("WorkingPane", "Wor&king"),
@@ -36,8 +38,20 @@ void WorkingPane::show(const std::vector<Text>& lines)
         setShown(true);
 }
 
+void WorkingPane::setAccessory(std::function<QWidget*(QWidget*)> build)
+{
+    buildAccessory = std::move(build);
+}
+
 void WorkingPane::setShown(bool shown)
 {
+    if (shown && accessory == nullptr && buildAccessory && host != nullptr) {
+        accessory = buildAccessory(host);
+        host->layout()->addWidget(accessory);
+        placeInTabOrder(accessory);
+    }
+    if (accessory != nullptr)
+        accessory->setVisible(shown);
     if (!shown) {
         if (pane.view() != nullptr)
             pane.view()->hide();

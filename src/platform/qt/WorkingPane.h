@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <functional>
+
 namespace platform::qt {
 
 class WorkingPane final : public TextPane
@@ -20,16 +22,23 @@ public:
 
     void show(const std::vector<Text>& lines) override;
 
+    // A control shown above the working while it is shown, such as a choice
+    // of how the working is done; built the first time the pane is.
+    void setAccessory(std::function<QWidget*(QWidget*)> build);
+
     // Null until the window is first shown.
     QPushButton* toggle() const { return button; }
     // Null until the pane is first shown.
     QPlainTextEdit* view() const { return pane.view(); }
 
 private:
-    void buildButton(QWidget* host);
+    void buildButton();
     void setShown(bool shown);
 
     QPointer<QPushButton> button;
+    QPointer<QWidget> host;
+    std::function<QWidget*(QWidget*)> buildAccessory;
+    QPointer<QWidget> accessory;
     TextPaneView pane;
     std::vector<Text> last;
 };
