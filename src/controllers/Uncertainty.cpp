@@ -247,6 +247,15 @@ void Propagation::result(const std::string& symbol, double shown, const Value& w
     quantities.push_back({symbol + " \u00b1 \u0394" + symbol, both});
 }
 
+std::string Propagation::uncertaintyOf(const std::string& symbol) const
+{
+    for (const Input& in : inputs) {
+        if (in.symbol == symbol && in.uncertainty > 0.0)
+            return platform::shortest(in.uncertainty);
+    }
+    return {};
+}
+
 void Propagation::show(platform::TextPane* pane) const
 {
     if (pane != nullptr)

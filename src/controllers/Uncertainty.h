@@ -87,6 +87,10 @@ public:
     // "W∥ ± ΔW∥" = "6.0 ± 0.2 N" for the results log.
     const std::vector<platform::Quantity>& logged() const { return quantities; }
 
+    // The uncertainty typed beside the input of that symbol, as read ("0.1");
+    // empty when it had none.
+    std::string uncertaintyOf(const std::string& symbol) const;
+
     // Shows the results in the pane, or empties it when no input has an
     // uncertainty.
     void show(platform::TextPane* pane) const;

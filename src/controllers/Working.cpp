@@ -49,9 +49,14 @@ void publish(const platform::Notes& press, platform::TextPane* pane, platform::C
             }
         }
     }
-    if (errors != nullptr)
+    if (errors != nullptr && !errors->logged().empty()) {
+        for (platform::Quantity& input : logged.inputs) {
+            if (const std::string typed = errors->uncertaintyOf(input.symbol); !typed.empty())
+                input.value += " \u00b1 " + typed;
+        }
         logged.results.insert(logged.results.end(), errors->logged().begin(),
                               errors->logged().end());
+    }
     log->record(logged);
 }
 

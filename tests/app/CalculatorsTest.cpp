@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -140,6 +141,25 @@ void CalculatorsTest::button_computes_from_the_typed_fields_data()
         {t("profond=2.000000")});
     row("pressure at a depth", "fluidWin", {t("dens=10"), t("profond=2")}, "getPress2", 1,
         {t("press2=196.199997")});
+
+    // Values with their uncertainty and a unit: the fixed result as before,
+    // and beside it the result with its uncertainty, read out like the rest.
+    row("moment with uncertainties", "momWin",
+        {t("power1=50 ± 1"), t("dist=(25.0 ± 0.2) cm"), t("alpha=30 +- 1")}, "getSimple", 1,
+        {t("rx1=6.25 Nm"), t("uncertainties=M = (6.3 ± 0.4) N·m")});
+    row("ramp with uncertainties", "pianoWin",
+        {t("weight=10 ± 0.1"), t("height=3 +/- 0.06"), t("base=4"), t("lenght=5 ± 1%")}, "analyze",
+        1,
+        {t("labPara=6.00"), t("uncertainties=W⊥ = (8.00 ± 0.16) N\nW∥ = (6.0 ± 0.2) N\n"
+                              "α = (36.9 ± 1.3) °")});
+    row("coefficient with uncertainties", "attrWin", {t("f1d=20 ± 0.4"), t("fpOfstat=50 ± 0.5")},
+        "getKas", 1, {t("kas=0.40"), t("uncertainties=kₛ = 0.400 ± 0.012")});
+    row("pressure with uncertainties", "fluidWin",
+        {t("dens=1,03 ± 0,01 g/cm3"), t("profond=2 ± 0.02")}, "getPress2", 1,
+        {t("press2=20208.599609"), t("uncertainties=p = (20200 ± 400) Pa")});
+    row("relative error with uncertainties", "errWin",
+        {t("setAbsForPerc=0.5 ± 0.1"), t("setMisuraForPerc=20")}, "getRelPerc", 1,
+        {t("getRelLabel=0.03"), t("uncertainties=ε = 0.025 ± 0.005\nε% = (2.5 ± 0.5) %")});
 }
 
 void CalculatorsTest::button_computes_from_the_typed_fields()
@@ -162,7 +182,16 @@ void CalculatorsTest::button_computes_from_the_typed_fields()
         QTest::mouseClick(pushButton, Qt::LeftButton);
 
     for (const QString& entry : shown) {
-        QLineEdit* result = field(tool, entry.section(QLatin1Char('='), 0, 0));
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        if (name == QLatin1String("uncertainties")) {
+            auto* pane = tool->findChild<QPlainTextEdit*>(name);
+            QVERIFY(pane != nullptr && pane->isVisible());
+            const QString expected = entry.section(QLatin1Char('='), 1);
+            QCOMPARE(QAccessible::queryAccessibleInterface(pane)->text(QAccessible::Value),
+                     expected);
+            continue;
+        }
+        QLineEdit* result = field(tool, name);
         const QString expected = entry.section(QLatin1Char('='), 1);
         QCOMPARE(result->text(), expected);
         // What a screen reader is told.

@@ -242,8 +242,12 @@ TEST_P(Uncertainties, carry_into_every_result_by_either_rule)
             const std::string part = expected.substr(from, end - from);
             EXPECT_NE(shown.find(part), std::string::npos) << part << " not in\n" << shown;
         }
-        // The log keeps each uncertainty beside the fixed result.
+        // The log keeps each uncertainty beside the input and the fixed result.
         ASSERT_EQ(tools.log.recorded.size(), 1U);
+        EXPECT_TRUE(std::ranges::all_of(
+            tools.log.recorded.front().inputs, [&](const platform::Quantity& q) {
+                return q.value.find(" \u00b1 ") != std::string::npos || q.symbol == "b";
+            }));
         const std::vector<platform::Quantity>& results = tools.log.recorded.front().results;
         EXPECT_TRUE(std::ranges::any_of(results, [&](const platform::Quantity& q) {
             return q.symbol.find("\u00b1") != std::string::npos
