@@ -948,10 +948,6 @@
         <translation>Esci da PhysCalc</translation>
     </message>
     <message>
-        <source>A vector run is under way, or the results log holds computations not saved. Quit and lose them?</source>
-        <translation>È in corso l&apos;inserimento dei vettori, oppure il registro dei risultati contiene calcoli non salvati. Uscire e perderli?</translation>
-    </message>
-    <message>
         <source>Notes</source>
         <translation>Note</translation>
     </message>
@@ -966,6 +962,30 @@
     <message>
         <source>End this run? The vectors entered so far are forgotten.</source>
         <translation>Interrompere l&apos;inserimento? I vettori inseriti finora andranno persi.</translation>
+    </message>
+    <message>
+        <source>&amp;Save log…</source>
+        <translation>&amp;Salva il registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit anyway</source>
+        <translation>&amp;Esci comunque</translation>
+    </message>
+    <message>
+        <source>The lab sheet holds values not sent to the results log.</source>
+        <translation>La scheda di laboratorio contiene valori non inviati al registro dei risultati.</translation>
+    </message>
+    <message>
+        <source>A vector run is under way.</source>
+        <translation>È in corso l&apos;inserimento dei vettori.</translation>
+    </message>
+    <message>
+        <source>The results log holds computations not saved.</source>
+        <translation>Il registro dei risultati contiene calcoli non salvati.</translation>
+    </message>
+    <message>
+        <source>Quit and lose them?</source>
+        <translation>Uscire e perderli?</translation>
     </message>
     <message>
         <source>Results with uncertainty</source>
@@ -1005,10 +1025,6 @@
     <message>
         <source>Values added:</source>
         <translation>Valori aggiunti:</translation>
-    </message>
-    <message>
-        <source>The values added since the series was last cleared, in order</source>
-        <translation>I valori aggiunti dall&apos;ultimo azzeramento della serie, in ordine</translation>
     </message>
     <message>
         <source>Values added</source>
@@ -1135,12 +1151,6 @@
         <translation>Copia la scheda di laboratorio</translation>
     </message>
     <message>
-        <source>These figures are worked out in double precision from each value as typed
-(2.03 counts as 2.03), apart from the running mean on the left.</source>
-        <translation>Questi risultati sono calcolati in doppia precisione da ogni valore così come è scritto
-(2.03 vale 2.03), tranne la media corrente a sinistra.</translation>
-    </message>
-    <message>
         <source>Values</source>
         <translation>Valori</translation>
     </message>
@@ -1168,6 +1178,72 @@
         <source>Result</source>
         <translation>Risultato</translation>
     </message>
+    <message>
+        <source>The values added since the series was last cleared, in order. Delete removes the selected value, F2 or a double-click edits it, Ctrl+V adds a column of readings, Ctrl+Z undoes the last removal, edit or clear</source>
+        <translation>I valori aggiunti dall&apos;ultimo azzeramento della serie, in ordine. Canc toglie il valore selezionato, F2 o un doppio clic lo modifica, Ctrl+V aggiunge una colonna di letture, Ctrl+Z annulla l&apos;ultima rimozione, modifica o azzeramento</translation>
+    </message>
+    <message>
+        <source>R&amp;emove value</source>
+        <translation>Togli il &amp;dato</translation>
+    </message>
+    <message>
+        <source>Take the selected value out; the running mean is worked out again from the values left (Delete)</source>
+        <translation>Togli il valore selezionato; la media corrente è ricalcolata dai valori rimasti (Canc)</translation>
+    </message>
+    <message>
+        <source>Remove selected value</source>
+        <translation>Togli il valore selezionato</translation>
+    </message>
+    <message>
+        <source>Un&amp;do</source>
+        <translation>Annulla modi&amp;fica</translation>
+    </message>
+    <message>
+        <source>Bring back what the last removal, edit or clear took away (Ctrl+Z)</source>
+        <translation>Riporta ciò che l&apos;ultima rimozione, modifica o azzeramento ha tolto (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Undo last change to the values</source>
+        <translation>Annulla l&apos;ultima modifica dei valori</translation>
+    </message>
+    <message>
+        <source>Send to lo&amp;g</source>
+        <translation>Registra la sc&amp;heda</translation>
+    </message>
+    <message>
+        <source>Put the values, their figures and the result in the results log, as one entry</source>
+        <translation>Metti i valori, le loro statistiche e il risultato nel registro dei risultati, in una sola riga</translation>
+    </message>
+    <message>
+        <source>Send lab sheet to results log</source>
+        <translation>Invia la scheda di laboratorio al registro dei risultati</translation>
+    </message>
+    <message>
+        <source>Figures in double precision from each value as typed (2.03 counts as 2.03), apart from the
+running mean on the left. ⚠ marks a value over 3 s from the mean of the others (n ≥ 5).</source>
+        <translation>Risultati in doppia precisione da ogni valore come è scritto (2.03 vale 2.03), tranne la
+media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli altri (n ≥ 5).</translation>
+    </message>
+    <message>
+        <source>How the resolution, the unit and each value in the series were read</source>
+        <translation>Come sono stati letti la sensibilità, l&apos;unità e ogni valore della serie</translation>
+    </message>
+    <message>
+        <source>Notes on the lab sheet</source>
+        <translation>Note sulla scheda di laboratorio</translation>
+    </message>
+    <message>
+        <source>Unit “%1” begins like a spreadsheet formula: copies and the log write it after a quote mark (&apos;), as text.</source>
+        <translation>L&apos;unità “%1” comincia come una formula di foglio di calcolo: le copie e il registro la scrivono dopo un apice (&apos;), come testo.</translation>
+    </message>
+    <message>
+        <source>Value %1 typed “%2”, read as %3.</source>
+        <translation>Valore %1 scritto “%2”, letto come %3.</translation>
+    </message>
+    <message>
+        <source>read as %1</source>
+        <translation>letto come %1</translation>
+    </message>
 </context>
 <context>
     <name>LabSheetView</name>
@@ -1187,6 +1263,26 @@
         <source>.</source>
         <comment>decimal separator of numbers pasted into a spreadsheet</comment>
         <translation>,</translation>
+    </message>
+    <message>
+        <source>Far from the others: more than 3 s from the mean of the others</source>
+        <translation>Lontano dagli altri: a più di 3 s dalla media degli altri</translation>
+    </message>
+    <message>
+        <source>Remove value</source>
+        <translation>Togli il valore</translation>
+    </message>
+    <message>
+        <source>Edit value</source>
+        <translation>Modifica il valore</translation>
+    </message>
+    <message>
+        <source>Paste readings</source>
+        <translation>Incolla le letture</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1660,8 +1756,24 @@
         <translation>«%1» non è una direzione: scrivine una come N20O, 20° O di N o E, oppure un angolo da +x tra -180 e 360°.</translation>
     </message>
     <message>
+        <source>“%1” was not added: the series takes only a number read in full. Correct it and add it again.</source>
+        <translation>“%1” non è stato aggiunto: la serie accetta solo un numero letto per intero. Correggilo e aggiungilo di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 values cleared: Undo on the lab sheet brings them back.</source>
+        <translation>%1 valori azzerati: Annulla modifica nella scheda di laboratorio li riporta.</translation>
+    </message>
+    <message>
+        <source>“%1” was not taken: the value stays %2. Type a number read in full.</source>
+        <translation>“%1” non è stato accettato: il valore resta %2. Scrivi un numero che si legga per intero.</translation>
+    </message>
+    <message>
+        <source>“%1” was not added: the series takes only a number read in full.</source>
+        <translation>“%1” non è stato aggiunto: la serie accetta solo un numero letto per intero.</translation>
+    </message>
+    <message>
         <source>%1: the bearing %2 is %3° from the x axis with the code %4.</source>
-        <translation>%1: la direzione %2 è %3° dall&apos;asse x con il codice %4.</translation>
+        <translation>%1: la direzione %2 è a %3° dall'asse x con il codice %4.</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2368,14 @@
         <source>Results</source>
         <translation>Risultati</translation>
     </message>
+    <message>
+        <source>the disk is full. Free some space, or save elsewhere.</source>
+        <translation>il disco è pieno. Libera dello spazio o salva altrove.</translation>
+    </message>
+    <message>
+        <source> (typed “%1”)</source>
+        <translation> (scritto “%1”)</translation>
+    </message>
 </context>
 <context>
     <name>ResultsLogWindow</name>
@@ -2782,12 +2902,28 @@
         <translation>F ris = %1 N − %2 N = %3 N, a = F ris / m = %3 N / %4 kg = %5 m/s²</translation>
     </message>
     <message>
-        <source>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</source>
-        <translation>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</translation>
+        <source>Value %1 changed from %2 to %3: n = %4, Σx = %5</source>
+        <translation>Valore %1 cambiato da %2 a %3: n = %4, Σx = %5</translation>
+    </message>
+    <message>
+        <source>Added %1 values: n = %2, Σx = %3</source>
+        <translation>Aggiunti %1 valori: n = %2, Σx = %3</translation>
+    </message>
+    <message>
+        <source>Undone: n = %1, Σx = %2</source>
+        <translation>Annullato: n = %1, Σx = %2</translation>
+    </message>
+    <message>
+        <source>Measurement errors: lab sheet</source>
+        <translation>Errori di misura: scheda di laboratorio</translation>
     </message>
     <message>
         <source>%1 = %2 = %3 %4</source>
         <translation>%1 = %2 = %3 %4</translation>
+    </message>
+    <message>
+        <source>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</source>
+        <translation>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,8 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace app {
 
 using platform::Sender;
@@ -213,8 +215,24 @@ void Interface::connectWorkingAndLog()
                      [&c, &sheet] { c.copySheet(&sheet); });
     QObject::connect(&sheet, &LabSheetView::settingsEdited, &sheet,
                      [&c, &sheet] { c.refreshSheet(&sheet); });
+    QObject::connect(&sheet, &LabSheetView::removeRequested, &sheet,
+                     [&c](int row) { c.removeValue(static_cast<std::size_t>(row)); });
+    QObject::connect(&sheet, &LabSheetView::editRequested, &sheet,
+                     [&c](int row, const QString& text) {
+                         c.editValue(static_cast<std::size_t>(row), text.toStdString());
+                     });
+    QObject::connect(&sheet, &LabSheetView::undoRequested, &sheet,
+                     [&c, &sheet] { c.undo(&sheet); });
+    QObject::connect(&sheet, &LabSheetView::pasteRequested, &sheet,
+                     [&c](const QString& text) { c.pasteValues(text.toStdString()); });
+    QObject::connect(&sheet, &LabSheetView::sendToLogClicked, &sheet,
+                     [&c, &sheet] { c.sendSheetToLog(&sheet); });
 
     resultsLog.changed = [this] { refreshResultsLog(); };
+    resultsLog.appended = [this](const ResultsLog::Entry& entry) {
+        if (windows->log != nullptr)
+            windows->log->appendRow(logRow(entry));
+    };
 
     for (WorkingPane* pane :
          {&windows->pianoWorking, &windows->errorsWorking, &windows->frictionWorking,
@@ -290,12 +308,18 @@ void Interface::refreshResultsLog()
     if (windows->log == nullptr)
         return;
     QList<QStringList> rows;
-    for (const ResultsLog::Entry& entry : resultsLog.entries()) {
-        rows.append({QString::fromStdString(entry.time), translated(entry.computation.tool),
-                     QString::fromStdString(ResultsLog::joined(entry.computation.inputs)),
-                     QString::fromStdString(ResultsLog::joined(entry.computation.results))});
-    }
+    for (const ResultsLog::Entry& entry : resultsLog.entries())
+        rows.append(logRow(entry));
     windows->log->setRows(rows);
+}
+
+QStringList Interface::logRow(const ResultsLog::Entry& entry)
+{
+    QStringList row;
+    for (const std::string& cell : ResultsLog::cells(
+             entry, [](const platform::Text& text) { return translated(text).toStdString(); }))
+        row.append(QString::fromStdString(cell));
+    return row;
 }
 
 void Interface::saveResultsLog()
@@ -317,6 +341,8 @@ void Interface::saveResultsLog()
                      });
     QObject::connect(dialog, &QFileDialog::fileSelected, windows->log.get(),
                      [this](const QString& path) { writeResultsLog(path); });
+    QObject::connect(dialog, &QFileDialog::rejected, windows->log.get(),
+                     [this] { quitAfterSave = false; });
     dialog->open();
 }
 
@@ -328,18 +354,30 @@ void Interface::writeResultsLog(const QString& path)
     const bool markdown = path.endsWith(QStringLiteral(".md"), Qt::CaseInsensitive);
     const std::string text = markdown ? resultsLog.markdown(render) : resultsLog.csv(render);
     QSaveFile file(path);
+    errno = 0;
     const bool written = file.open(QIODevice::WriteOnly)
                          && file.write(text.data(), static_cast<qint64>(text.size()))
                                 == static_cast<qint64>(text.size())
                          && file.commit();
     if (written) {
         resultsLog.markSaved();
+        if (quitAfterSave) {
+            quitting = true;
+            QCoreApplication::quit();
+        }
         return;
     }
+    quitAfterSave = false;
+    // QSaveFile says "Unknown error" when the disk fills: the write came up
+    // short, or the commit's flush failed, with errno at ENOSPC.
+    const bool full = errno == ENOSPC || file.errorString().contains(QStringLiteral("space"));
+    const QString reason =
+        full ? QCoreApplication::translate("ResultsLog",
+                                           "the disk is full. Free some space, or save elsewhere.")
+             : file.errorString();
     auto* box = new QMessageBox(
         QMessageBox::Warning, QCoreApplication::translate("ResultsLog", "Results log not saved"),
-        QCoreApplication::translate("ResultsLog", "%1 could not be written: %2")
-            .arg(path, file.errorString()),
+        QCoreApplication::translate("ResultsLog", "%1 could not be written: %2").arg(path, reason),
         QMessageBox::Ok, windows->log.get());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -395,7 +433,8 @@ void Interface::connectLauncher()
 
 bool Interface::hasUnsavedWork() const
 {
-    return vectorsController.runUnderWay() || resultsLog.hasUnsavedEntries();
+    return vectorsController.runUnderWay() || resultsLog.hasUnsavedEntries()
+           || errorController.hasUnsentValues();
 }
 
 // The question is built when first asked; quitting then goes through the
@@ -412,17 +451,43 @@ void Interface::requestQuit()
         quitQuestion->setObjectName(QStringLiteral("quitQuestion"));
         quitQuestion->setIcon(QMessageBox::Question);
         quitQuestion->setWindowTitle(QCoreApplication::translate("Interface", "Quit PhysCalc"));
-        quitQuestion->setText(QCoreApplication::translate(
-            "Interface", "A vector run is under way, or the results log holds computations not "
-                         "saved. Quit and lose them?"));
         quitQuestion->setAccessibleName(quitQuestion->windowTitle());
-        quitQuestion->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        quitQuestion->setDefaultButton(QMessageBox::No);
-        QObject::connect(quitQuestion, &QMessageBox::accepted, &launcherForm->window, [this] {
-            quitting = true;
-            QCoreApplication::quit();
+        quitQuestion->setStandardButtons(QMessageBox::Save | QMessageBox::Discard
+                                         | QMessageBox::Cancel);
+        quitQuestion->button(QMessageBox::Save)
+            ->setText(QCoreApplication::translate("Interface", "&Save log…"));
+        quitQuestion->button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("Interface", "&Quit anyway"));
+        quitQuestion->setDefaultButton(QMessageBox::Cancel);
+        QObject::connect(quitQuestion, &QMessageBox::finished, &launcherForm->window, [this](int) {
+            const QAbstractButton* chosen = quitQuestion->clickedButton();
+            if (chosen == quitQuestion->button(QMessageBox::Discard)) {
+                quitting = true;
+                QCoreApplication::quit();
+            } else if (chosen == quitQuestion->button(QMessageBox::Save)) {
+                // The sheet goes into the log it is saved with.
+                if (errorController.hasUnsentValues())
+                    errorController.sendSheetToLog(nullptr);
+                quitAfterSave = true;
+                showResultsLog();
+                saveResultsLog();
+            }
         });
     }
+    // Each thing that would be lost, by name.
+    QStringList lost;
+    if (errorController.hasUnsentValues()) {
+        lost.append(QCoreApplication::translate(
+            "Interface", "The lab sheet holds values not sent to the results log."));
+    }
+    if (vectorsController.runUnderWay())
+        lost.append(QCoreApplication::translate("Interface", "A vector run is under way."));
+    if (resultsLog.hasUnsavedEntries()) {
+        lost.append(QCoreApplication::translate("Interface",
+                                                "The results log holds computations not saved."));
+    }
+    quitQuestion->setText(lost.join(QLatin1Char('\n')) + QStringLiteral("\n\n")
+                          + QCoreApplication::translate("Interface", "Quit and lose them?"));
     quitQuestion->open();
 }
 
@@ -613,6 +678,11 @@ void Interface::connectErrori()
     }
     QObject::connect(ui.getMedia, &QAbstractButton::clicked, mean,
                      [mean] { setFieldMark(mean, FieldMark::Stale, QString()); });
+    // A column of readings pasted into the field adds each of them.
+    keepOneLine(value, [&c](const QString& text) {
+        c.pasteValues(text.toStdString());
+        return true;
+    });
 }
 
 // Every field of a friction group is read by two buttons and written by the

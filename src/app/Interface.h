@@ -81,6 +81,7 @@ private:
     void connectFluid();
     void connectWorkingAndLog();
     void refreshResultsLog();
+    static QStringList logRow(const ResultsLog::Entry& entry);
     void saveResultsLog();
     void writeResultsLog(const QString& path);
     // Esc and Ctrl+W hide a tool window.
@@ -123,6 +124,8 @@ private:
     // Each window's choice of how uncertainties combine, once built.
     QList<QPointer<QComboBox>> ruleChoices;
     bool quitting = false;
+    // Set by the quit question's Save log…: a saved log then quits.
+    bool quitAfterSave = false;
 };
 
 } // namespace app

@@ -235,7 +235,8 @@ void AttritoController::showWeightOfMass(platform::Field& normal)
     working::publish(press, working, log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
                       {{"m", shortest(m)}},
-                      {{"N", shown}}},
+                      // Which of the two normal forces the mass filled.
+                      {{&normal == fpOfstat ? "N\u209b" : "N\u2096", shown, "N"}}},
                      {Text{PHYSCALC_TRANSLATE_NOOP(
                                "Working", "N = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
                            {shortest(m), shown}}},

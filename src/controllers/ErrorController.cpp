@@ -4,7 +4,10 @@
 #include "Series.h"
 #include "Working.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -20,9 +23,43 @@ struct Added
     float value = 0.0f;
     float sumBefore = 0.0f;
     float counterBefore = 0.0f;
+    // Where the text as typed is kept, when its reading was noted; 0 when
+    // not. An index keeps the entry plain, so that an edit at the start of a
+    // long series moves bytes, not strings.
+    std::uint32_t typed = 0;
 };
 std::vector<Added> added;
+// The texts typed, from index 1 on; kept until the series is reset.
+std::vector<std::string> typedTexts(1);
+
+std::uint32_t keep(const std::string& typed)
+{
+    if (typed.empty())
+        return 0;
+    typedTexts.push_back(typed);
+    return static_cast<std::uint32_t>(typedTexts.size() - 1);
+}
 series::Statistics statistics;
+std::vector<bool> flagged;
+std::size_t flaggedCount = 0;
+std::size_t notedCount = 0;
+// Whether the log has had the series as it stands.
+bool sent = true;
+
+struct Entry
+{
+    float value = 0.0f;
+    std::string typed;
+};
+
+// What the last removal, edit or clear replaced: undo puts it back.
+struct Change
+{
+    std::size_t first = 0;
+    std::size_t inserted = 0;
+    std::vector<Entry> removed;
+};
+std::optional<Change> undoable;
 
 using platform::shortest;
 using platform::Text;
@@ -39,12 +76,160 @@ std::string twoDecimals(float value)
 
 const Text tool{PHYSCALC_TRANSLATE_NOOP("Working", "Measurement errors"), {}};
 
+// A text read once, under a field's name: the reading and the decision
+// whether to add it see the same text. The mark goes to the field, if any.
+class Typed final : public platform::Field
+{
+public:
+    Typed(std::string typed, std::string called, const platform::Field* markedField)
+        : text(std::move(typed))
+        , name(std::move(called))
+        , marked(markedField)
+    {
+    }
+    std::string stringValue() const override { return text; }
+    void setStringValue(const std::string&) override { }
+    std::string label() const override { return name; }
+    void setMark(const std::optional<Text>& note) override
+    {
+        if (marked != nullptr)
+            const_cast<platform::Field*>(marked)->setMark(note);
+    }
+
+private:
+    std::string text;
+    std::string name;
+    const platform::Field* marked;
+};
+
+std::string sheetUnit(const ErrorController& c)
+{
+    return c.labSheet != nullptr ? c.labSheet->unit() : std::string();
+}
+
+// A text is read in full when its reading needs no warning: a decimal comma
+// or the field's own unit is; an empty text, a letter or a second
+// separator is not.
+bool readInFull(const std::string& text, const std::string& label, const std::string& unit)
+{
+    const std::optional<platform::Reading> reading = platform::readingNote(text, label, unit);
+    return !reading || !reading->warning;
+}
+
+bool noted(const std::string& text, const std::string& label, const std::string& unit)
+{
+    return platform::readingNote(text, label, unit).has_value();
+}
+
+float resolutionOf(const ErrorController& c)
+{
+    return c.labSheet != nullptr
+               ? platform::readMeasured(c.labSheet->resolution(), c.labSheet->unit()).value
+               : 0.0f;
+}
+
+// The notes of the sheet's own fields, then one for each value whose reading
+// was noted, by its place in the series as it stands.
+void showSheetNotes(ErrorController& c)
+{
+    if (c.labSheet == nullptr)
+        return;
+    std::vector<Text> lines;
+    const std::string unit = c.labSheet->unit();
+    const std::string resolution = c.labSheet->resolution();
+    if (!resolution.empty()) {
+        if (const auto reading =
+                platform::readingNote(resolution, c.labSheet->resolutionLabel(), unit))
+            lines.push_back(reading->note);
+    }
+    if (platform::spreadsheetSafe(unit) != unit) {
+        lines.push_back({PHYSCALC_TRANSLATE_NOOP(
+                             "LabSheet", "Unit “%1” begins like a spreadsheet formula: copies and "
+                                         "the log write it after a quote mark ('), as text."),
+                         {unit}});
+    }
+    for (std::size_t i = 0; notedCount > 0 && i < added.size(); ++i) {
+        if (added[i].typed != 0) {
+            lines.push_back(
+                {PHYSCALC_TRANSLATE_NOOP("LabSheet", "Value %1 typed “%2”, read as %3."),
+                 {std::to_string(i + 1), typedTexts[added[i].typed], shortest(added[i].value)}});
+        }
+    }
+    c.labSheet->showNotes(lines);
+}
+
 void showSeries(ErrorController& c, const Text& line)
 {
     if (c.working != nullptr)
         c.working->show({line});
-    if (c.labSheet != nullptr)
-        c.labSheet->showFigures(statistics.figures(c.labSheet->resolution(), c.labSheet->unit()));
+    if (c.labSheet == nullptr)
+        return;
+    c.labSheet->showFigures(statistics.figures(resolutionOf(c), c.labSheet->unit()));
+    // A long series without outliers costs a press no scan of its values.
+    if (flaggedCount > 0 || statistics.anyOutlier()) {
+        const std::vector<bool> far = statistics.outliers();
+        flaggedCount = 0;
+        for (std::size_t i = 0; i < far.size(); ++i) {
+            if (far[i] != flagged[i]) {
+                flagged[i] = far[i];
+                c.labSheet->flagValue(i, far[i]);
+            }
+            flaggedCount += far[i] ? 1 : 0;
+        }
+    }
+    showSheetNotes(c);
+}
+
+// Puts the entries in place of count values from first on. The running sum
+// and count are those saved before the first value changed, then run on
+// through every value after it in float, as adding each would: subtracting
+// in float would not always give them back.
+Change splice(ErrorController& c, std::size_t first, std::size_t count,
+              const std::vector<Entry>& with)
+{
+    first = std::min(first, added.size());
+    count = std::min(count, added.size() - first);
+    Change change{first, with.size(), {}};
+    std::vector<float> values;
+    for (const Entry& entry : with)
+        values.push_back(entry.value);
+    const auto from = added.begin() + static_cast<std::ptrdiff_t>(first);
+    for (auto it = from; it != from + static_cast<std::ptrdiff_t>(count); ++it) {
+        change.removed.push_back({it->value, typedTexts[it->typed]});
+        notedCount -= it->typed == 0 ? 0 : 1;
+    }
+    for (const Entry& entry : with)
+        notedCount += entry.typed.empty() ? 0 : 1;
+    float runningSum = first < added.size() ? added[first].sumBefore : sum;
+    float runningCount = first < added.size() ? added[first].counterBefore : counter;
+    added.erase(from, from + static_cast<std::ptrdiff_t>(count));
+    std::vector<Added> inserted;
+    for (const Entry& entry : with)
+        inserted.push_back({entry.value, 0.0f, 0.0f, keep(entry.typed)});
+    added.insert(added.begin() + static_cast<std::ptrdiff_t>(first), inserted.begin(),
+                 inserted.end());
+    for (std::size_t i = first; i < added.size(); ++i) {
+        added[i].sumBefore = runningSum;
+        added[i].counterBefore = runningCount;
+        runningSum = runningSum + added[i].value;
+        runningCount = runningCount + 1.0f;
+    }
+    sum = runningSum;
+    counter = runningCount;
+    statistics.replace(first, count, values);
+    const auto at = flagged.begin() + static_cast<std::ptrdiff_t>(first);
+    flaggedCount -=
+        static_cast<std::size_t>(std::count(at, at + static_cast<std::ptrdiff_t>(count), true));
+    flagged.erase(at, at + static_cast<std::ptrdiff_t>(count));
+    flagged.insert(flagged.begin() + static_cast<std::ptrdiff_t>(first), with.size(), false);
+    sent = added.empty();
+    if (c.labSheet != nullptr) {
+        std::vector<std::string> shown;
+        for (const float value : values)
+            shown.push_back(shortest(value));
+        c.labSheet->replaceValues(first, count, shown);
+    }
+    return change;
 }
 
 } // namespace
@@ -52,12 +237,20 @@ void showSeries(ErrorController& c, const Text& line)
 void ErrorController::addToMedia(platform::Sender)
 {
     press.begin("+");
-    const float v = press.read(*valToMedia, "");
+    const std::string unit = sheetUnit(*this);
+    const std::string text = valToMedia->stringValue();
+    const float v = press.read(Typed(text, valToMedia->label(), valToMedia), unit, "x");
+    if (!readInFull(text, valToMedia->label(), unit)) {
+        press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "“%1” was not added: the series takes only a "
+                                                    "number read in full. Correct it and add it "
+                                                    "again."),
+                   {text}});
+        press.finish(notes);
+        return;
+    }
     const float before = counter;
-    added.push_back({v, sum, counter});
-    statistics.add(v);
-    sum = sum + v;
-    counter = counter + 1.0f;
+    splice(*this, added.size(), 0,
+           {{v, noted(text, valToMedia->label(), unit) ? text : std::string()}});
     if (counter == before) {
         press.add(
             {PHYSCALC_TRANSLATE_NOOP("Notes", "The count has stopped growing at %1 (2^24): a float "
@@ -75,8 +268,6 @@ void ErrorController::addToMedia(platform::Sender)
     press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
     press.finish(notes);
 
-    if (labSheet != nullptr)
-        labSheet->appendValue(shortest(v));
     showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1: n = %2, \u03a3x = %3"),
                            {shortest(v), shortest(counter), shortest(sum)}});
 }
@@ -108,16 +299,20 @@ void ErrorController::getMedia(platform::Sender)
 
 void ErrorController::erase(platform::Sender)
 {
+    const std::size_t cleared = added.size();
+    if (cleared > 0)
+        undoable = splice(*this, 0, cleared, {});
     sum = 0.0f;
     counter = 0.0f;
-    added.clear();
-    statistics.clear();
     press.begin("");
     press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    if (cleared > 0) {
+        press.inform({PHYSCALC_TRANSLATE_NOOP(
+                          "Notes", "%1 values cleared: Undo on the lab sheet brings them back."),
+                      {std::to_string(cleared)}});
+    }
     press.finish(notes);
 
-    if (labSheet != nullptr)
-        labSheet->clearValues();
     showSeries(*this,
                Text{PHYSCALC_TRANSLATE_NOOP(
                         "Working", "Values cleared: n = 0, \u03a3x = 0. The mean shown stays "
@@ -184,35 +379,152 @@ void ErrorController::getRelPerc(platform::Sender)
 
 void ErrorController::removeLast(platform::Sender)
 {
-    if (added.empty())
+    if (!added.empty())
+        removeValue(added.size() - 1);
+}
+
+void ErrorController::removeValue(std::size_t index)
+{
+    if (index >= added.size())
         return;
-    const Added last = added.back();
-    added.pop_back();
-    statistics.removeLast();
-    sum = last.sumBefore;
-    counter = last.counterBefore;
+    const float value = added[index].value;
+    undoable = splice(*this, index, 1, {});
+    finishEdit(Text{PHYSCALC_TRANSLATE_NOOP("Working", "Removed %1: n = %2, \u03a3x = %3"),
+                    {shortest(value), shortest(counter), shortest(sum)}});
+}
+
+void ErrorController::editValue(std::size_t index, const std::string& text)
+{
+    if (index >= added.size())
+        return;
+    const std::string unit = sheetUnit(*this);
+    // Read as the field the value came from would read it, under its name.
+    const Typed field(text, valToMedia != nullptr ? valToMedia->label() : std::string(), nullptr);
+    press.begin("");
+    const float v = press.read(field, unit);
+    if (!readInFull(text, field.label(), unit)) {
+        press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "“%1” was not taken: the value stays %2. "
+                                                    "Type a number read in full."),
+                   {text, shortest(added[index].value)}});
+        press.finish(notes);
+        // The sheet shows the value it still holds.
+        if (labSheet != nullptr)
+            labSheet->replaceValues(index, 1, {shortest(added[index].value)});
+        return;
+    }
+    const float old = added[index].value;
+    undoable =
+        splice(*this, index, 1, {{v, noted(text, field.label(), unit) ? text : std::string()}});
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.finish(notes);
+    showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP(
+                               "Working", "Value %1 changed from %2 to %3: n = %4, \u03a3x = %5"),
+                           {std::to_string(index + 1), shortest(old), shortest(v),
+                            shortest(counter), shortest(sum)}});
+}
+
+void ErrorController::pasteValues(const std::string& text)
+{
+    const std::string unit = sheetUnit(*this);
+    const std::string label = valToMedia != nullptr ? valToMedia->label() : std::string();
+    std::vector<std::string> pieces;
+    std::string piece;
+    const auto flush = [&] {
+        const std::size_t begin = piece.find_first_not_of(' ');
+        if (begin != std::string::npos) {
+            const std::string trimmed =
+                piece.substr(begin, piece.find_last_not_of(' ') + 1 - begin);
+            // "1,42 s" is one reading; "1.42 1.45 1.43" is three.
+            std::vector<std::string> words;
+            std::size_t at = 0;
+            while (at < trimmed.size()) {
+                const std::size_t space = std::min(trimmed.find(' ', at), trimmed.size());
+                if (space > at)
+                    words.push_back(trimmed.substr(at, space - at));
+                at = space + 1;
+            }
+            const bool separate =
+                words.size() > 1 && std::all_of(words.begin(), words.end(), [&](const auto& w) {
+                    return readInFull(w, label, unit) && !noted(w, label, unit);
+                });
+            if (separate)
+                pieces.insert(pieces.end(), words.begin(), words.end());
+            else
+                pieces.push_back(trimmed);
+        }
+        piece.clear();
+    };
+    for (const char c : text) {
+        if (c == '\n' || c == '\r' || c == '\t' || c == ';')
+            flush();
+        else
+            piece += c;
+    }
+    flush();
+
+    press.begin("+");
+    std::vector<Entry> entries;
+    for (const std::string& reading : pieces) {
+        if (!readInFull(reading, label, unit)) {
+            press.add({PHYSCALC_TRANSLATE_NOOP("Notes", "“%1” was not added: the series takes "
+                                                        "only a number read in full."),
+                       {reading}});
+            continue;
+        }
+        entries.push_back({platform::readMeasured(reading, unit).value,
+                           noted(reading, label, unit) ? reading : std::string()});
+    }
+    if (!entries.empty())
+        splice(*this, added.size(), 0, entries);
+    press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
+    press.finish(notes);
+    showSeries(*this,
+               Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1 values: n = %2, \u03a3x = %3"),
+                    {std::to_string(entries.size()), shortest(counter), shortest(sum)}});
+}
+
+void ErrorController::undo(platform::Sender)
+{
+    if (!undoable)
+        return;
+    const Change change = *undoable;
+    undoable.reset();
+    splice(*this, change.first, change.inserted, change.removed);
+    finishEdit(Text{PHYSCALC_TRANSLATE_NOOP("Working", "Undone: n = %1, \u03a3x = %2"),
+                    {shortest(counter), shortest(sum)}});
+}
+
+bool ErrorController::canUndo() const
+{
+    return undoable.has_value();
+}
+
+bool ErrorController::hasUnsentValues() const
+{
+    return !sent;
+}
+
+void ErrorController::finishEdit(const Text& line)
+{
     press.begin("");
     press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "Values in the mean: %1."), {countText()}});
     press.finish(notes);
-
-    if (labSheet != nullptr)
-        labSheet->removeLastValue();
-    showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP("Working", "Removed %1: n = %2, \u03a3x = %3"),
-                           {shortest(last.value), shortest(counter), shortest(sum)}});
+    showSeries(*this, line);
 }
 
 void ErrorController::refreshSheet(platform::Sender)
 {
-    if (labSheet != nullptr)
-        labSheet->showFigures(statistics.figures(labSheet->resolution(), labSheet->unit()));
+    if (labSheet == nullptr)
+        return;
+    labSheet->showFigures(statistics.figures(resolutionOf(*this), labSheet->unit()));
+    showSheetNotes(*this);
 }
 
 void ErrorController::copySheet(platform::Sender)
 {
     if (labSheet == nullptr)
         return;
-    const platform::SeriesFigures shown =
-        statistics.figures(labSheet->resolution(), labSheet->unit());
+    const platform::SeriesFigures shown = statistics.figures(resolutionOf(*this), labSheet->unit());
     std::vector<platform::CopyRow> rows;
     const std::string unit = labSheet->unit();
     rows.push_back({unit.empty() ? Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Values"), {}}
@@ -231,6 +543,37 @@ void ErrorController::copySheet(platform::Sender)
         {Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "s / \u221an"), {}}, shown.deviationOfMean});
     rows.push_back({Text{PHYSCALC_TRANSLATE_NOOP("LabSheet", "Result"), {}}, shown.result});
     labSheet->copy(rows);
+}
+
+void ErrorController::sendSheetToLog(platform::Sender)
+{
+    if (labSheet == nullptr || log == nullptr || added.empty())
+        return;
+    const std::string unit = labSheet->unit();
+    const platform::SeriesFigures shown = statistics.figures(resolutionOf(*this), unit);
+    platform::Computation entry{
+        {PHYSCALC_TRANSLATE_NOOP("Working", "Measurement errors: lab sheet"), {}}, {}, {}};
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        platform::Quantity value{"x" + std::to_string(i + 1), shortest(added[i].value), unit};
+        if (added[i].typed != 0) {
+            value.typed = typedTexts[added[i].typed];
+            value.note = {PHYSCALC_TRANSLATE_NOOP("LabSheet", "read as %1"),
+                          {shortest(added[i].value)}};
+        }
+        entry.inputs.push_back(value);
+    }
+    const std::string resolution = labSheet->resolution();
+    if (!resolution.empty())
+        entry.inputs.push_back(
+            {"\u03b4x", shortest(resolutionOf(*this)), unit,
+             noted(resolution, labSheet->resolutionLabel(), unit) ? resolution : ""});
+    entry.results = {{"n", shown.count},
+                     {"x\u0304", shown.mean, unit},
+                     {"s", shown.deviation, unit},
+                     {"(max \u2212 min) / 2", shown.halfRange, unit},
+                     {"x\u0304 \u00b1 \u0394x", shown.result}};
+    log->record(entry);
+    sent = true;
 }
 
 namespace runningMean {
@@ -254,6 +597,12 @@ void reset(Totals from)
     counter = from.counter;
     added.clear();
     statistics.clear();
+    flagged.clear();
+    flaggedCount = 0;
+    notedCount = 0;
+    typedTexts.resize(1);
+    undoable.reset();
+    sent = true;
 }
 
 } // namespace runningMean

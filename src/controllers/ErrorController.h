@@ -9,6 +9,8 @@
 #include "Notes.h"
 #include "Text.h"
 
+#include <cstddef>
+#include <string>
 #include <vector>
 
 class ErrorController
@@ -33,22 +35,44 @@ public:
     platform::TextPane* uncertainties = nullptr;
 
     // Counts the value in valToMedia into the running mean; shows nothing.
+    // A text not read in full as a number is not counted: it stays in the
+    // field with its note.
     void addToMedia(platform::Sender sender);
     void getMedia(platform::Sender sender);
-    // Forgets the values added so far. The mean on screen stays until the
-    // next getMedia.
+    // Forgets the values added so far; undo brings them back. The mean on
+    // screen stays until the next getMedia.
     void erase(platform::Sender sender);
     void getAbs(platform::Sender sender);
     void getRelPerc(platform::Sender sender);
     // Takes the last value added out of the series, and the running sum and
     // count back to what they were before it was added.
     void removeLast(platform::Sender sender);
+
+    // The lab sheet's edits of the series. Each leaves the running sum and
+    // count exactly what adding the values left, in order, would give.
+    // Nothing happens for an index past the end.
+    void removeValue(std::size_t index);
+    // A text not read in full leaves the value as it was.
+    void editValue(std::size_t index, const std::string& text);
+    // Readings one per line, or separated by tabs, semicolons or spaces, each
+    // added as if typed; those not read in full are left out and noted.
+    void pasteValues(const std::string& text);
+    // Brings back what the last removal, edit or clear took away.
+    void undo(platform::Sender sender);
+    bool canUndo() const;
+    // The series and its figures as one entry of the results log.
+    void sendSheetToLog(platform::Sender sender);
+    // Whether the series holds values that the log has not had since they
+    // changed: quitting asks then.
+    bool hasUnsentValues() const;
     // Shows the lab sheet's figures again, after its resolution or unit
     // changed.
     void refreshSheet(platform::Sender sender);
     void copySheet(platform::Sender sender);
 
 private:
+    void finishEdit(const platform::Text& line);
+
     platform::Notes press;
 };
 

@@ -49,7 +49,9 @@ void ResultsLog::record(const platform::Computation& computation)
 {
     kept.push_back({clock ? clock() : localTime(), computation});
     unsaved = true;
-    if (changed)
+    if (appended)
+        appended(kept.back());
+    else if (changed)
         changed();
 }
 
@@ -61,15 +63,32 @@ void ResultsLog::clear()
         changed();
 }
 
-std::string ResultsLog::joined(const std::vector<platform::Quantity>& quantities)
+std::string ResultsLog::joined(const std::vector<platform::Quantity>& quantities,
+                               const Render& render)
 {
     std::string text;
     for (const platform::Quantity& quantity : quantities) {
         if (!text.empty())
             text += "; ";
         text += quantity.symbol + " = " + quantity.value;
+        // 30°, as the fields' labels write an angle; 0.14 m.
+        if (!quantity.unit.empty())
+            text += (quantity.unit == "\u00b0" ? "" : " ") + quantity.unit;
+        if (!quantity.typed.empty()) {
+            const std::string note = quantity.note.source[0] != '\0' ? render(quantity.note) : "";
+            text +=
+                render({PHYSCALC_TRANSLATE_NOOP("ResultsLog", " (typed “%1”)"), {quantity.typed}});
+            if (!note.empty())
+                text += " [" + note + "]";
+        }
     }
     return text;
+}
+
+std::vector<std::string> ResultsLog::cells(const Entry& entry, const Render& render)
+{
+    return {entry.time, render(entry.computation.tool), joined(entry.computation.inputs, render),
+            joined(entry.computation.results, render)};
 }
 
 std::vector<std::vector<std::string>> ResultsLog::rows(const Render& render) const
@@ -80,8 +99,9 @@ std::vector<std::vector<std::string>> ResultsLog::rows(const Render& render) con
          render({PHYSCALC_TRANSLATE_NOOP("ResultsLog", "Inputs"), {}}),
          render({PHYSCALC_TRANSLATE_NOOP("ResultsLog", "Results"), {}})}};
     for (const Entry& entry : kept) {
-        table.push_back({entry.time, render(entry.computation.tool),
-                         joined(entry.computation.inputs), joined(entry.computation.results)});
+        table.push_back(cells(entry, render));
+        for (std::string& cell : table.back())
+            cell = platform::spreadsheetSafe(cell);
     }
     return table;
 }
@@ -90,8 +110,14 @@ std::string ResultsLog::plainText(const Render& render) const
 {
     std::string text;
     for (const auto& row : rows(render)) {
-        for (std::size_t column = 0; column < row.size(); ++column)
-            text += (column == 0 ? "" : "\t") + row[column];
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            std::string cell = row[column];
+            for (char& c : cell) {
+                if (c == '\t' || c == '\n' || c == '\r')
+                    c = ' ';
+            }
+            text += (column == 0 ? "" : "\t") + cell;
+        }
         text += '\n';
     }
     return text;
@@ -99,7 +125,9 @@ std::string ResultsLog::plainText(const Render& render) const
 
 std::string ResultsLog::csv(const Render& render) const
 {
-    std::string text;
+    // Without the mark, the spreadsheet most school desktops run reads the
+    // file in a legacy code page, and α, ρ and ⊥ come out garbled.
+    std::string text = "\xef\xbb\xbf";
     for (const auto& row : rows(render)) {
         for (std::size_t column = 0; column < row.size(); ++column)
             text += (column == 0 ? "" : ",") + csvField(row[column]);

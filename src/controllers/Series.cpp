@@ -137,8 +137,13 @@ std::string plusMinus(double mean, double uncertainty)
 
 void Statistics::add(float value)
 {
+    addRead(asRead(value));
+}
+
+void Statistics::addRead(double x)
+{
     saved.push_back(current);
-    const double x = asRead(value);
+    read.push_back(x);
     State next = current;
     next.count = current.count + 1;
     const double delta = x - current.mean;
@@ -155,16 +160,62 @@ void Statistics::removeLast()
         return;
     current = saved.back();
     saved.pop_back();
+    read.pop_back();
 }
 
 void Statistics::clear()
 {
     current = {};
     saved.clear();
+    read.clear();
 }
 
-platform::SeriesFigures Statistics::figures(const std::string& resolution,
-                                            const std::string& unit) const
+void Statistics::replace(std::size_t first, std::size_t count, const std::vector<float>& with)
+{
+    first = std::min(first, read.size());
+    count = std::min(count, read.size() - first);
+    const std::vector<double> after(read.begin() + static_cast<std::ptrdiff_t>(first + count),
+                                    read.end());
+    if (first < saved.size())
+        current = saved[first];
+    saved.resize(first);
+    read.resize(first);
+    for (const float value : with)
+        add(value);
+    for (const double x : after)
+        addRead(x);
+}
+
+bool Statistics::far(double x) const
+{
+    // The mean and squared deviations of the others, taken out of the
+    // series' own by running Welford's update backwards.
+    const double n = static_cast<double>(current.count);
+    const double mean = (current.mean * n - x) / (n - 1.0);
+    const double squares = std::max(0.0, current.squares - (x - current.mean) * (x - mean));
+    const double deviation = std::sqrt(squares / (n - 2.0));
+    // Binary noise in the mean of equal values is not a distance.
+    const double noise = 1e-9 * std::max(std::abs(x), std::abs(mean));
+    return std::abs(x - mean) > outlierDeviations * deviation + noise;
+}
+
+bool Statistics::anyOutlier() const
+{
+    return current.count >= outlierMinimum && std::isfinite(current.squares)
+           && (far(current.minimum) || far(current.maximum));
+}
+
+std::vector<bool> Statistics::outliers() const
+{
+    std::vector<bool> flags(read.size(), false);
+    if (current.count < outlierMinimum || !std::isfinite(current.squares))
+        return flags;
+    for (std::size_t i = 0; i < read.size(); ++i)
+        flags[i] = far(read[i]);
+    return flags;
+}
+
+platform::SeriesFigures Statistics::figures(float resolution, const std::string& unit) const
 {
     if (current.count == 0)
         return {};
@@ -185,11 +236,9 @@ platform::SeriesFigures Statistics::figures(const std::string& resolution,
             threeSignificant(deviation / std::sqrt(static_cast<double>(current.count)));
     }
     double uncertainty = halfRange;
-    if (!resolution.empty()) {
-        const double typed = roundTo12(asRead(platform::readFloat(resolution)));
-        if (typed > uncertainty)
-            uncertainty = typed;
-    }
+    const double typed = roundTo12(asRead(resolution));
+    if (typed > uncertainty)
+        uncertainty = typed;
     shown.result = plusMinus(current.mean, uncertainty);
     if (shown.result.empty())
         shown.result = none;

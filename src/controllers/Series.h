@@ -22,11 +22,25 @@ public:
     // in; nothing happens when there is none.
     void removeLast();
     void clear();
+    // Puts the given values in place of count values from first on, and
+    // works the figures out again from there, in the order the series then
+    // has: the same figures as adding the whole series value by value.
+    void replace(std::size_t first, std::size_t count, const std::vector<float>& with);
 
     std::size_t count() const { return current.count; }
 
-    // resolution: the instrument's, as typed (ignored unless above 0).
-    platform::SeriesFigures figures(const std::string& resolution, const std::string& unit) const;
+    // Whether each value lies more than outlierDeviations sample standard
+    // deviations from the mean of the others; none is while fewer than
+    // outlierMinimum values are in the series.
+    static constexpr double outlierDeviations = 3.0;
+    static constexpr std::size_t outlierMinimum = 5;
+    std::vector<bool> outliers() const;
+    // Whether any value is one. Cheap: how far a value lies from the others
+    // grows with its distance from the mean, so the extremes tell.
+    bool anyOutlier() const;
+
+    // resolution: the instrument's, as read (ignored unless above 0).
+    platform::SeriesFigures figures(float resolution, const std::string& unit) const;
 
 private:
     struct State
@@ -38,8 +52,13 @@ private:
         double maximum = 0.0;
     };
 
+    void addRead(double x);
+    bool far(double x) const;
+
     State current;
     std::vector<State> saved;
+    // Each value as read, so working the figures out again costs no parsing.
+    std::vector<double> read;
 };
 
 // The value rounded to 12 significant digits.

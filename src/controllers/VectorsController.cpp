@@ -406,34 +406,6 @@ void reportResultant(VectorsController& tool, const vectorStore::Resultant& resu
     working::publish(platform::Notes{}, tool.working, tool.log, computation, lines, &errors);
 }
 
-// The list's lines, each "name/magnitude/angle/code" as typed.
-std::vector<std::string> listLines(const std::string& list)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = list.find('\n'); end != std::string::npos;
-         start = end + 1, end = list.find('\n', start))
-        lines.push_back(list.substr(start, end - start));
-    return lines;
-}
-
-// A list line split into name, magnitude, angle and code. The name may hold
-// "/" itself, so the line is split from its end.
-std::array<std::string, 4> splitLine(const std::string& line)
-{
-    std::array<std::string, 4> parts;
-    std::string rest = line;
-    for (int part = 3; part > 0; --part) {
-        const std::size_t slash = rest.rfind('/');
-        if (slash == std::string::npos)
-            break;
-        parts[static_cast<std::size_t>(part)] = rest.substr(slash + 1);
-        rest.resize(slash);
-    }
-    parts[0] = rest;
-    return parts;
-}
-
 // A direction from the bearing's text, as the sheet's angle text and code.
 struct Heading
 {
@@ -620,6 +592,7 @@ void VectorsController::declareVectorsNumber(platform::Sender)
         // An accepted count starts a new run, as clear would: the store
         // has just been emptied, and the old run's texts go with it.
         blankRun(*this);
+        typedVectors.clear();
         press.begin("");
         press.finish(notes);
         beginVectorSheet();
@@ -649,6 +622,7 @@ void VectorsController::confirm(platform::Sender)
     // confirmed outside one has no slot, and is neither stored nor listed.
     if (!vectorStore::storeEntering(magnitude, degrees, code))
         return;
+    typedVectors.push_back({nameText, magnitudeText, angleText, code});
     spreads[static_cast<std::size_t>(vectorStore::entering() - 1)] = {press.uncertainty(*power),
                                                                       press.uncertainty(*angle)};
 
@@ -707,6 +681,7 @@ void VectorsController::abort(platform::Sender)
 void VectorsController::clear(platform::Sender)
 {
     blankRun(*this);
+    typedVectors.clear();
     if (working != nullptr)
         working->show({});
     vectorStore::reset();
@@ -729,22 +704,19 @@ void VectorsController::back(platform::Sender)
 
     // The vector before this one leaves the list, the store and the picture,
     // and comes back on the sheet as it was typed.
-    std::vector<std::string> lines = listLines(listOfVectors->stringValue());
     const std::array<std::string, 4> previous =
-        lines.empty() ? std::array<std::string, 4>{} : splitLine(lines.back());
-    if (!lines.empty())
-        lines.pop_back();
+        typedVectors.empty() ? std::array<std::string, 4>{} : typedVectors.back();
+    if (!typedVectors.empty())
+        typedVectors.pop_back();
     std::string list;
-    for (const std::string& line : lines)
-        list += line + "\n";
+    for (const auto& typed : typedVectors)
+        list += typed[0] + "/" + typed[1] + "/" + typed[2] + "/" + typed[3] + "\n";
     listOfVectors->setStringValue(list);
     vectorStore::rewindTo(number - 2);
     diagram->erase();
     int drawn = 0;
-    for (const std::string& line : lines) {
-        const std::array<std::string, 4> parts = splitLine(line);
-        drawEntered(*diagram, ++drawn, parts[0], parts[3]);
-    }
+    for (const auto& typed : typedVectors)
+        drawEntered(*diagram, ++drawn, typed[0], typed[3]);
     if (componentTable != nullptr)
         showComponents(*componentTable, nullptr);
     if (working != nullptr)

@@ -9,6 +9,7 @@
 #include "Notes.h"
 #include "Text.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -154,4 +155,8 @@ private:
 
     platform::Notes press;
     bool underWay = false;
+    // Each vector of the run as typed: name, magnitude, angle and code. Back
+    // restores from these, never by splitting the list's text again, which a
+    // "/" or a line break in a text would split otherwise.
+    std::vector<std::array<std::string, 4>> typedVectors;
 };

@@ -36,18 +36,28 @@ void publish(const platform::Notes& press, platform::TextPane* pane, platform::C
     }
     if (log == nullptr)
         return;
-    if (errors == nullptr || errors->logged().empty()) {
-        log->record(computation);
-        return;
+    // The log shows each input in its unit, and what was typed where the
+    // reading was noted, so a teacher can check it; then the uncertainties.
+    platform::Computation logged = computation;
+    for (platform::Quantity& input : logged.inputs) {
+        for (const platform::Notes::Input& read : press.inputs()) {
+            if (read.symbol == input.symbol && input.unit.empty() && input.typed.empty()) {
+                input.unit = read.unit;
+                input.typed = read.typed;
+                input.note = read.note;
+                break;
+            }
+        }
     }
-    platform::Computation withErrors = computation;
-    for (platform::Quantity& input : withErrors.inputs) {
-        if (const std::string typed = errors->uncertaintyOf(input.symbol); !typed.empty())
-            input.value += " \u00b1 " + typed;
-    }
-    withErrors.results.insert(withErrors.results.end(), errors->logged().begin(),
+    if (errors != nullptr && !errors->logged().empty()) {
+        for (platform::Quantity& input : logged.inputs) {
+            if (const std::string typed = errors->uncertaintyOf(input.symbol); !typed.empty())
+                input.value += " \u00b1 " + typed;
+        }
+        logged.results.insert(logged.results.end(), errors->logged().begin(),
                               errors->logged().end());
-    log->record(withErrors);
+    }
+    log->record(logged);
 }
 
 } // namespace working

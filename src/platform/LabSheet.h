@@ -5,6 +5,7 @@
 
 #include "Text.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -37,14 +38,22 @@ class LabSheet
 public:
     virtual ~LabSheet() = default;
 
-    virtual void appendValue(const std::string& value) = 0;
-    virtual void removeLastValue() = 0;
-    virtual void clearValues() = 0;
+    // Puts the values in place of count values from first on: appending,
+    // removing, editing and clearing are each one call.
+    virtual void replaceValues(std::size_t first, std::size_t count,
+                               const std::vector<std::string>& with) = 0;
+    // Marks a value as lying far from the others, or takes the mark away.
+    virtual void flagValue(std::size_t index, bool far) = 0;
     virtual void showFigures(const SeriesFigures& figures) = 0;
+    // How the sheet's fields and the values in the series were read; they
+    // stay until the next call.
+    virtual void showNotes(const std::vector<Text>& lines) = 0;
 
     // As typed; empty while nothing is.
     virtual std::string resolution() const = 0;
     virtual std::string unit() const = 0;
+    // What a person calls the resolution field, in their own language.
+    virtual std::string resolutionLabel() const = 0;
 
     // Puts the rows on the clipboard, as plain text with decimal points and
     // as tab-separated columns with the interface language's decimal

@@ -11,6 +11,7 @@ void Notes::begin(std::string pressed)
     formula = std::move(pressed);
     noted.clear();
     converted.clear();
+    inputsRead.clear();
     uncertain.clear();
     unexplained.clear();
     explained = false;
@@ -44,6 +45,10 @@ float Notes::read(const Field& field, std::string_view unit, std::string_view sy
                                                                   : std::nullopt);
     if (reading)
         noted.push_back(reading->note);
+    if (!symbol.empty()) {
+        inputsRead.push_back({std::string(symbol), std::string(unit),
+                              reading ? text : std::string(), reading ? reading->note : Text{}});
+    }
 
     const auto own = written.find(&field);
     if (own != written.end() && own->second.text == text && own->second.value != value

@@ -35,6 +35,17 @@ public:
     // than its field's, in the order read. The working starts with them.
     const std::vector<Text>& conversions() const { return converted; }
 
+    // Each value read under a symbol, as the log shows it: the field's unit,
+    // and the text typed with its note when the reading was noted.
+    struct Input
+    {
+        std::string symbol;
+        std::string unit;
+        std::string typed;
+        Text note;
+    };
+    const std::vector<Input>& inputs() const { return inputsRead; }
+
     // Writes the value as display() does, and notes its digits when the
     // format shows fewer than two significant ones of a nonzero value.
     void display(Field& field, std::string_view format, float value);
@@ -63,6 +74,7 @@ private:
     std::string formula;
     std::vector<Text> noted;
     std::vector<Text> converted;
+    std::vector<Input> inputsRead;
     std::vector<Text> unexplained;
     bool explained = false;
     std::map<const Field*, Written> written;

@@ -296,20 +296,22 @@ private Q_SLOTS:
         };
         run(panel, {u"numberOfVectors=3"_qs, u"declareVectorsNumber"_qs});
         enter("A 10 0 ++");
-        enter("B 8 120 -+");
+        enter("B 8/1 120 -+"); // a slash the list's text also uses
         QCOMPARE(progress->text(), u"Vector 3 of 3"_qs);
         QVERIFY(notes(vectors).contains(u"B: the code -+ names a quadrant"_qs));
-        // Quitting mid-run asks; No, the answer Return gives, keeps
+        // Quitting mid-run asks; Cancel, the answer Return gives, keeps
         // everything, and quitting asks again.
         QVERIFY(!interface->launcher().close());
         returnAt("quitQuestion");
         QVERIFY(!interface->launcher().close() && sheet->isVisible());
-        answer("quitQuestion", QMessageBox::No);
+        answer("quitQuestion", QMessageBox::Cancel);
 
-        // Back on vector 3 brings B back to be corrected.
+        // Back on vector 3 brings B back to be corrected, as it was typed.
         find<QPushButton>(sheet, "back")->click();
         QCOMPARE(progress->text(), u"Vector 2 of 3"_qs);
-        QCOMPARE(find<QLineEdit>(sheet, "power")->text() + where->currentText(), u"8-+"_qs);
+        QCOMPARE(find<QLineEdit>(sheet, "name")->text() + find<QLineEdit>(sheet, "power")->text()
+                     + where->currentText(),
+                 u"B8/1-+"_qs);
 
         // Cancel (or Esc) asks; No (Return) keeps the run, Yes ends it as
         // Clear would, and quitting asks no more.

@@ -9,10 +9,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -161,6 +164,70 @@ private Q_SLOTS:
         QCOMPARE(find<QListWidget>(sheet, "values")->count(), 0);
     }
 
+    // The list edits by its keys; the field and the unit turn a pasted
+    // column into values and a tab into a space; quitting names the sheet.
+    void lab_sheet_edits_by_key_and_quitting_names_what_would_be_lost()
+    {
+        QWidget* errors = open(QStringLiteral("errWin"));
+        find<QPushButton>(errors, "showLabSheet")->click();
+        auto* value = find<QLineEdit>(errors, "valToMedia");
+        QApplication::clipboard()->setText(QStringLiteral("2.01\n1,98\n2.03\n"));
+        value->paste();
+        QCOMPARE(value->text(), QString());
+        auto* list = find<QListWidget>(errors, "values");
+        const auto listed = [list] {
+            QStringList texts;
+            for (int row = 0; row < list->count(); ++row)
+                texts.append(list->item(row)->text());
+            return texts.join(QLatin1Char(' '));
+        };
+        auto* count = find<QLineEdit>(errors, "count");
+        auto* notes = find<QPlainTextEdit>(errors, "sheetNotes");
+        QCOMPARE(listed() + QLatin1Char(' ') + count->text(), u"2.01 1.98 2.03 3"_qs);
+        QVERIFY(notes->isVisible() && notes->isReadOnly()
+                && notes->toPlainText() == u"Value 2 typed \u201c1,98\u201d, read as 1.98."_qs);
+
+        list->setFocus();
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(listed() + QLatin1Char(' ') + count->text(), u"2.01 2.03 2"_qs);
+        QVERIFY(!notes->isVisible()); // its value gone, the note goes too
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(listed() + QLatin1Char(' ') + count->text(), u"2.01 1.98 2.03 3"_qs);
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_F2);
+        auto* editor = list->findChild<QLineEdit*>();
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("2,02"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the editor's text is taken later
+        QCOMPARE(listed(), u"2.02 1.98 2.03"_qs);
+        QApplication::clipboard()->setText(QStringLiteral("2.00\t1.99"));
+        QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(listed() + QLatin1Char(' ') + find<QLineEdit>(errors, "mean")->text(),
+                 u"2.02 1.98 2.03 2 1.99 2.004"_qs);
+
+        auto* unit = find<QLineEdit>(errors, "unit");
+        unit->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("m\t=cmd|' /C calc'!A0"));
+        unit->paste();
+        QCOMPARE(unit->text(), u"m =cmd|' /C calc'!A0"_qs);
+
+        QVERIFY(!interface->launcher().close());
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(question != nullptr && question->objectName() == u"quitQuestion");
+        QCOMPARE(question->text(), u"The lab sheet holds values not sent to the results log.\n\n"
+                                   "Quit and lose them?"_qs);
+        QVERIFY(question->button(QMessageBox::Save) && question->button(QMessageBox::Discard));
+        question->button(QMessageBox::Cancel)->click();
+        find<QPushButton>(errors, "sendSheetToLog")->click();
+        QVERIFY(!interface->launcher().close());
+        QCOMPARE(question->text(), u"The results log holds computations not saved.\n\n"
+                                   "Quit and lose them?"_qs);
+        question->button(QMessageBox::Cancel)->click();
+    }
+
     void results_log_saves_in_the_format_its_name_or_filter_asks_data()
     {
         QTest::addColumn<QString>("typed");
@@ -193,10 +260,26 @@ private Q_SLOTS:
         static_cast<QDialog*>(dialog)->accept();
         QFile file(directory.filePath(saved));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(saved));
-        const QString text = QString::fromUtf8(file.readAll());
+        const QByteArray bytes = file.readAll();
+        const QString text = QString::fromUtf8(bytes);
         QList<QStringList> rows;
         if (saved.endsWith(u".csv")) {
+            // A spreadsheet knows UTF-8 by its byte-order mark.
+            QVERIFY(bytes.startsWith("\xef\xbb\xbf"));
             rows = csvRows(text);
+            QProcess python;
+            python.start(QStringLiteral("python3"),
+                         {QStringLiteral("-c"),
+                          QStringLiteral("import csv, json, sys; print(json.dumps(list(csv.reader("
+                                         "open(sys.argv[1], encoding='utf-8-sig', newline='')))))"),
+                          file.fileName()});
+            if (python.waitForFinished() && python.exitCode() == 0) {
+                QList<QStringList> read;
+                for (const QJsonValue row :
+                     QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+                    read.append(row.toVariant().toStringList());
+                QCOMPARE(read, expectedRows(read));
+            }
         } else {
             QStringList lines = text.split(QLatin1Char('\n'));
             QCOMPARE(lines.takeLast(), QString());
@@ -248,7 +331,7 @@ private Q_SLOTS:
         QVERIFY(!interface->launcher().close()); // quitting asks
         auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(question != nullptr && question->objectName() == u"quitQuestion");
-        question->button(QMessageBox::No)->click();
+        question->button(QMessageBox::Cancel)->click();
 
         find<QPushButton>(log, "clearLog")->click();
         QCOMPARE(find<QTableWidget>(log, "entries")->rowCount(), 0);
@@ -262,7 +345,7 @@ private:
     {
         QWidget* plane = open(QStringLiteral("pianoWin"));
         for (const auto& [field, text] : {std::pair{"weight", "10"}, std::pair{"height", "3"},
-                                          std::pair{"base", "4"}, std::pair{"lenght", "5"}})
+                                          std::pair{"base", "4"}, std::pair{"lenght", "500 cm"}})
             QTest::keyClicks(find<QLineEdit>(plane, field), QString::fromLatin1(text));
         find<QPushButton>(plane, "analyze")->click();
         QTest::keyClick(plane, Qt::Key_L, Qt::ControlModifier);
@@ -292,11 +375,13 @@ private:
     static QList<QStringList> expectedRows(const QList<QStringList>& rows)
     {
         const auto time = [&rows](int row) { return rows.value(row).value(0); };
-        return {{u"Time"_qs, u"Tool"_qs, u"Inputs"_qs, u"Results"_qs},
-                {time(1), u"Inclined plane"_qs, u"W = 10; h = 3; b = 4; l = 5"_qs,
-                 u"W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"_qs},
-                {time(2), u"Vector sum"_qs, u"v1 = 3, 0\u00b0, x +; v2 = 4, 0\u00b0, y +"_qs,
-                 u"Rx = 3.0000; Ry = 4.0000; R = 5.0000"_qs}};
+        return {
+            {u"Time"_qs, u"Tool"_qs, u"Inputs"_qs, u"Results"_qs},
+            {time(1), u"Inclined plane"_qs,
+             u"W = 10 N; h = 3 m; b = 4 m; l = 5 m (typed \u201c500 cm\u201d) [Length: \u201c500 cm\u201d was read as 5 m.]"_qs,
+             u"W\u22a5 = 8.00; W\u2225 = 6.00; \u03b1 = 36.87"_qs},
+            {time(2), u"Vector sum"_qs, u"v1 = 3, 0\u00b0, x +; v2 = 4, 0\u00b0, y +"_qs,
+             u"Rx = 3.0000; Ry = 4.0000; R = 5.0000"_qs}};
     }
 
     // Rows of fields as a spreadsheet reads CSV: quotes group, "" is one quote.

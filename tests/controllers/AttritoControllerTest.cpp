@@ -74,3 +74,23 @@ TEST(FrictionInTurn, a_later_computation_reads_the_two_decimals_shown)
 }
 
 } // namespace
+
+namespace {
+
+// Each N = m · g button logs the normal force it filled, by name.
+TEST(FrictionLog, names_the_normal_force_a_mass_filled)
+{
+    Friction friction;
+    test::MemoryField mass{"mass", friction.fields.journal};
+    test::MemoryLog log;
+    friction.controller.mass = &mass;
+    friction.controller.log = &log;
+    mass.text = "12";
+    friction.controller.getFpFromMassStat(nullptr);
+    friction.controller.getFpFromMassDinam(nullptr);
+    ASSERT_EQ(log.recorded.size(), 2U);
+    EXPECT_EQ(log.recorded[0].results.at(0), (platform::Quantity{"N\u209b", "117.72", "N"}));
+    EXPECT_EQ(log.recorded[1].results.at(0), (platform::Quantity{"N\u2096", "117.72", "N"}));
+}
+
+} // namespace

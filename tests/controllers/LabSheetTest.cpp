@@ -1,10 +1,13 @@
 // The lab sheet: a real series, Remove last and Clear, roundings, and a long series.
 #include "ButtonCase.h"
 #include "ErrorController.h"
+#include "Numbers.h"
 #include "ResultsLog.h"
 #include "Series.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -32,6 +35,14 @@ struct Sheet
     }
 
     std::string mean() { return controller.getMedia(nullptr), fields.at("mediaLabel").text; }
+
+    std::string notes() const
+    {
+        std::string text;
+        for (const platform::Text& line : sheet.notes)
+            text += platform::english(line) + "\n";
+        return text;
+    }
 };
 
 TEST(LabSheet, a_real_series_gives_the_figures_a_student_writes)
@@ -119,9 +130,172 @@ TEST(ResultsLog, csv_quotes_as_rfc_4180_and_markdown_escapes_pipes)
                 {{"R", "5.0000"}}});
     const auto english = [](const platform::Text& text) { return platform::english(text); };
     EXPECT_EQ(log.csv(english),
-              "Time,Tool,Inputs,Results\r\n10:00:00,Vector sum,\"v1 = 10, 30\u00b0, "
+              "\xef\xbb\xbfTime,Tool,Inputs,Results\r\n10:00:00,Vector sum,\"v1 = 10, 30\u00b0, "
               "++; v2 = say \"\"hi\"\" | x\",R = 5.0000\r\n");
     EXPECT_NE(log.markdown(english).find("v2 = say \"hi\" \\| x |"), std::string::npos);
+}
+
+// Every edit reruns the float sum from the first value changed: it must equal
+// adding the values left, in order, from nothing. 1e6 among tenths makes a
+// subtraction or a sum in another order come out different.
+TEST(LabSheet, every_edit_leaves_the_totals_of_adding_the_values_left_in_order)
+{
+    Sheet s;
+    std::mt19937 random(7);
+    const char* texts[] = {"0.1", "0.2", "0.3", "1000000", "2,5", "0.7"};
+    const auto pick = [&random](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    for (int step = 0; step < 400; ++step) {
+        const std::size_t n = runningMean::values().size();
+        switch (pick(6)) {
+        case 0:
+            s.controller.removeValue(n == 0 ? 0 : pick(n));
+            break;
+        case 1:
+            s.controller.editValue(n == 0 ? 0 : pick(n), texts[pick(6)]);
+            break;
+        case 2:
+            s.controller.undo(nullptr);
+            break;
+        case 3:
+            s.controller.pasteValues(std::string(texts[pick(6)]) + "\n" + texts[pick(6)]);
+            break;
+        case 4:
+            if (pick(8) == 0)
+                s.controller.erase(nullptr);
+            break;
+        default:
+            s.add({texts[pick(6)]});
+        }
+        const std::vector<float> values = runningMean::values();
+        float sum = 0.0f;
+        for (const float value : values)
+            sum = sum + value;
+        ASSERT_EQ(runningMean::totals().sum, sum) << "step " << step;
+        ASSERT_EQ(runningMean::totals().counter, static_cast<float>(values.size()));
+        std::vector<std::string> listed;
+        for (const float value : values)
+            listed.push_back(platform::shortest(value));
+        ASSERT_EQ(s.sheet.values, listed) << "step " << step;
+        // The figures are those of the same values added one by one.
+        series::Statistics added;
+        for (const float value : values)
+            added.add(value);
+        ASSERT_EQ(s.sheet.figures, added.figures(0.0f, "")) << "step " << step;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A note on a value stays while the value does; a half-read text never
+// enters. The unit is the field's own, so "1,42 s" is read in full.
+TEST(LabSheet, notes_stay_with_their_values_and_half_read_texts_stay_out)
+{
+    Sheet s;
+    s.sheet.typedUnit = "s";
+    s.sheet.typedResolution = "0,05";
+    s.add({"1,42 s", "1.45", "1.46 kg", "abc", ""});
+    EXPECT_EQ(s.sheet.values, (Strings{"1.42", "1.45"}));
+    EXPECT_EQ(s.fields.at("valToMedia").text, ""); // the last, left in its field
+    EXPECT_EQ(s.sheet.figures.result, "(1.44 \u00b1 0.05) s");
+    EXPECT_EQ(s.notes(), "Resolution: \u201c0,05\u201d was read as 0.05 s.\n"
+                         "Value 1 typed \u201c1,42 s\u201d, read as 1.42.\n");
+    s.controller.editValue(1, "1.4.5"); // half read: the value stays
+    EXPECT_EQ(s.sheet.values, (Strings{"1.42", "1.45"}));
+    s.controller.removeValue(0);
+    EXPECT_EQ(s.notes(), "Resolution: \u201c0,05\u201d was read as 0.05 s.\n");
+    s.controller.undo(nullptr);
+    EXPECT_NE(s.notes().find("Value 1 typed"), std::string::npos);
+}
+
+struct PasteCase
+{
+    const char *name, *pasted;
+    Strings added;
+};
+class Paste : public testing::TestWithParam<PasteCase>
+{ };
+
+TEST_P(Paste, adds_each_reading_read_in_full)
+{
+    Sheet s;
+    s.sheet.typedUnit = "s";
+    s.controller.pasteValues(GetParam().pasted);
+    EXPECT_EQ(s.sheet.values, GetParam().added);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Columns, Paste, testing::Values(
+    PasteCase{"lines_tabs_semicolons_spaces", "1,42\r\n1.45\t1.43;1.44 1.46\n", {"1.42", "1.45", "1.43", "1.44", "1.46"}},
+    PasteCase{"a_unit_stays_with_its_number", "1,42 s\n1.43 s", {"1.42", "1.43"}},
+    PasteCase{"half_read_left_out", "1.4\nabc\n1.4.5\n1.5", {"1.4", "1.5"}}),
+    test::RowName());
+// clang-format on
+
+TEST(LabSheet, flags_a_value_far_from_the_others_and_keeps_it)
+{
+    Sheet s;
+    s.add({"10", "10.2", "9.8", "10.1", "9.9"});
+    EXPECT_EQ(s.sheet.flagged, std::vector<bool>(5, false));
+    s.add({"12"}); // 12.6 s of the others away
+    EXPECT_EQ(s.sheet.flagged, (std::vector<bool>{false, false, false, false, false, true}));
+    s.controller.editValue(5, "10"); // 9.8 and 10.2 are 2.1 s away
+    EXPECT_EQ(s.sheet.flagged, std::vector<bool>(6, false));
+    s.controller.editValue(0, "3");
+    EXPECT_EQ(s.sheet.flagged, (std::vector<bool>{true, false, false, false, false, false}));
+}
+
+// The sheet goes to the log as one entry, with units; quitting asks until it has.
+TEST(LabSheet, goes_to_the_log_as_one_entry_with_its_unit)
+{
+    Sheet s;
+    test::MemoryLog log;
+    s.controller.log = &log;
+    s.sheet.typedUnit = "s";
+    EXPECT_FALSE(s.controller.hasUnsentValues());
+    s.add({"1,42", "1.46"});
+    EXPECT_TRUE(s.controller.hasUnsentValues());
+    s.controller.sendSheetToLog(nullptr);
+    EXPECT_FALSE(s.controller.hasUnsentValues());
+    ASSERT_EQ(log.recorded.size(), 1U);
+    ResultsLog results;
+    results.clock = [] { return std::string("10:00:00"); };
+    results.record(log.recorded.front());
+    const auto english = [](const platform::Text& text) { return platform::english(text); };
+    EXPECT_EQ(ResultsLog::cells(results.entries().front(), english),
+              (Strings{"10:00:00", "Measurement errors: lab sheet",
+                       "x1 = 1.42 s (typed \u201c1,42\u201d) [read as 1.42]; x2 = 1.46 s",
+                       "n = 2; x\u0304 = 1.44 s; s = 0.0283 s; (max \u2212 min) / 2 = 0.02 s; "
+                       "x\u0304 \u00b1 \u0394x = (1.44 \u00b1 0.02) s"}));
+    s.controller.removeValue(0);
+    EXPECT_TRUE(s.controller.hasUnsentValues());
+}
+
+// Cells from typed text never start a formula; numbers stay numbers.
+TEST(ResultsLog, no_cell_begins_like_a_formula)
+{
+    const std::pair<const char*, const char*> cells[] = {
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"+cmd", "'+cmd"},
+        {"-1+2", "'-1+2"},
+        {"\tx", "'\tx"},
+        {"\rx", "'\rx"},
+        {"-0.75", "-0.75"},
+        {"+2", "+2"},
+        {"-1.5e-3", "-1.5e-3"},
+        {"a = -1", "a = -1"}};
+    for (const auto& [cell, safe] : cells)
+        EXPECT_EQ(platform::spreadsheetSafe(cell), safe) << cell;
+    ResultsLog log;
+    log.record({{"Working", "Vector sum", {}}, {{"=A1", "1"}}, {}});
+    const auto english = [](const platform::Text& text) { return platform::english(text); };
+    for (const std::string& text :
+         {log.csv(english), log.plainText(english), log.markdown(english)})
+        EXPECT_NE(text.find("'=A1 = 1"), std::string::npos) << text;
 }
 
 } // namespace

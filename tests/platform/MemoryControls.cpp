@@ -179,4 +179,15 @@ const MemoryDrawing::Arrow* MemoryDrawing::arrow(const std::string& name) const
     return nullptr;
 }
 
+void MemoryLabSheet::replaceValues(std::size_t first, std::size_t count,
+                                   const std::vector<std::string>& with)
+{
+    const auto at = static_cast<std::ptrdiff_t>(first);
+    const auto end = static_cast<std::ptrdiff_t>(first + count);
+    values.erase(values.begin() + at, values.begin() + end);
+    values.insert(values.begin() + at, with.begin(), with.end());
+    flagged.erase(flagged.begin() + at, flagged.begin() + end);
+    flagged.insert(flagged.begin() + at, with.size(), false);
+}
+
 } // namespace test

@@ -152,15 +152,19 @@ public:
 class MemoryLabSheet final : public platform::LabSheet
 {
 public:
-    void appendValue(const std::string& value) override { values.push_back(value); }
-    void removeLastValue() override { values.pop_back(); }
-    void clearValues() override { values.clear(); }
+    void replaceValues(std::size_t first, std::size_t count,
+                       const std::vector<std::string>& with) override;
+    void flagValue(std::size_t index, bool far) override { flagged.at(index) = far; }
     void showFigures(const platform::SeriesFigures& shown) override { figures = shown; }
+    void showNotes(const std::vector<platform::Text>& lines) override { notes = lines; }
     std::string resolution() const override { return typedResolution; }
     std::string unit() const override { return typedUnit; }
+    std::string resolutionLabel() const override { return "Resolution"; }
     void copy(const std::vector<platform::CopyRow>& rows) override { copied = rows; }
 
     std::vector<std::string> values;
+    std::vector<bool> flagged;
+    std::vector<platform::Text> notes;
     platform::SeriesFigures figures;
     std::string typedResolution;
     std::string typedUnit;

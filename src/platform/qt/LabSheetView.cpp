@@ -1,15 +1,18 @@
 #include "LabSheetView.h"
 
 #include "FirstShow.h"
+#include "Log.h"
 #include "QtControls.h"
 #include "TextPaneView.h"
 #include "ui_LabSheet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 namespace platform::qt {
 
@@ -18,6 +21,19 @@ namespace {
 QString toQString(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+QListWidgetItem* valueItem(const std::string& text)
+{
+    auto* item = new QListWidgetItem(toQString(text));
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    return item;
+}
+
+QString flagText()
+{
+    return QCoreApplication::translate(
+        "LabSheetView", "Far from the others: more than 3 s from the mean of the others");
 }
 
 } // namespace
@@ -66,12 +82,17 @@ Ui::LabSheet& LabSheetView::built()
     ui->result->setMinimumWidth(
         ui->result->fontMetrics().horizontalAdvance(QStringLiteral("(00.000 ± 0.000) mm"))
         + ui->result->minimumSizeHint().width());
+    ui->sheetNotes->setFocusPolicy(Qt::NoFocus);
+    // Two lines of notes; more scroll.
+    ui->sheetNotes->setMaximumHeight(
+        ui->sheetNotes->fontMetrics().lineSpacing() * 2 + 2 * ui->sheetNotes->frameWidth()
+        + static_cast<int>(2 * ui->sheetNotes->document()->documentMargin()));
     sheetColumn->insertWidget(0, widget);
     QWidget* previous = ui->unit;
     for (QWidget* next : std::initializer_list<QWidget*>{
-             ui->resolution, ui->count, ui->values, ui->minimum, ui->maximum, ui->mean,
-             ui->halfRange, ui->deviation, ui->deviationOfMean, ui->result, ui->removeLast,
-             ui->copySheet}) {
+             ui->resolution, ui->sendSheetToLog, ui->count, ui->values, ui->minimum, ui->maximum,
+             ui->mean, ui->halfRange, ui->deviation, ui->deviationOfMean, ui->result,
+             ui->removeValue, ui->undoEdit, ui->removeLast, ui->copySheet, ui->sheetNotes}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
@@ -79,6 +100,45 @@ Ui::LabSheet& LabSheetView::built()
     widget->setVisible(button != nullptr && button->isChecked());
     connect(ui->removeLast, &QPushButton::clicked, this, &LabSheetView::removeLastClicked);
     connect(ui->copySheet, &QPushButton::clicked, this, &LabSheetView::copyClicked);
+    connect(ui->sendSheetToLog, &QPushButton::clicked, this, &LabSheetView::sendToLogClicked);
+    connect(ui->undoEdit, &QPushButton::clicked, this, &LabSheetView::undoRequested);
+    QListWidget* list = ui->values;
+    const auto removeSelected = [this, list] {
+        if (list->currentItem() != nullptr && list->currentItem()->isSelected())
+            Q_EMIT removeRequested(list->currentRow());
+    };
+    connect(ui->removeValue, &QPushButton::clicked, this, removeSelected);
+    // The list's menu; its entries' keys work while the list has the focus.
+    const auto entry = [this, list](const QString& text, const QKeySequence& keys, auto slot) {
+        auto* action = new QAction(text, list);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        list->addAction(action);
+    };
+    entry(QCoreApplication::translate("LabSheetView", "Remove value"), QKeySequence::Delete,
+          removeSelected);
+    entry(QCoreApplication::translate("LabSheetView", "Edit value"), QKeySequence(Qt::Key_F2),
+          [list] {
+              if (list->currentItem() != nullptr)
+                  list->editItem(list->currentItem());
+          });
+    entry(QCoreApplication::translate("LabSheetView", "Paste readings"), QKeySequence::Paste,
+          [this] { Q_EMIT pasteRequested(QApplication::clipboard()->text()); });
+    // Its key is the sheet's: two actions on one key would take it from both.
+    entry(QCoreApplication::translate("LabSheetView", "Undo"), QKeySequence(),
+          [this] { Q_EMIT undoRequested(); });
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Ctrl+Z anywhere in the sheet but its own fields, which undo typing.
+    auto* undo = new QAction(widget);
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(undo, &QAction::triggered, this, &LabSheetView::undoRequested);
+    widget->addAction(undo);
+    connect(list, &QListWidget::itemChanged, this, [this, list](QListWidgetItem* item) {
+        if (!writing)
+            Q_EMIT editRequested(list->row(item), item->text());
+    });
     // Any change, not only typing: voice control sets the text through the
     // accessibility interface, which Qt does not report as an edit.
     connect(ui->unit, &QLineEdit::textChanged, this, &LabSheetView::settingsEdited);
@@ -86,13 +146,42 @@ Ui::LabSheet& LabSheetView::built()
     return *ui;
 }
 
-void LabSheetView::appendValue(const std::string& value)
+void LabSheetView::replaceValues(std::size_t first, std::size_t count,
+                                 const std::vector<std::string>& with)
 {
     QListWidget* list = built().values;
-    list->addItem(toQString(value));
+    writing = true;
+    const int at = static_cast<int>(first);
+    const int end = at + static_cast<int>(count);
+    if (at == 0 && end == list->count() && with.empty()) {
+        list->clear();
+    } else {
+        int next = at;
+        for (const std::string& value : with) {
+            if (next < end) {
+                // An edit keeps its item, and with it the selection.
+                // Its mark goes; the sheet marks it again if it still lies
+                // far. Each change of an item looks for its row, through the
+                // whole list once rows above it moved: change only what
+                // differs.
+                QListWidgetItem* item = list->item(next);
+                if (item->text() != toQString(value))
+                    item->setText(toQString(value));
+                if (!item->icon().isNull())
+                    flag(item, false);
+            } else {
+                list->insertItem(next, valueItem(value));
+            }
+            ++next;
+        }
+        for (int left = end - next; left > 0; --left)
+            delete list->takeItem(next);
+    }
+    writing = false;
     // Scrolling lays out every item, so a quick run of values scrolls once,
     // when the event loop comes round; each time, a long series slows down.
-    if (!scrollPending) {
+    if (at == list->count() - static_cast<int>(with.size()) && count == 0 && !with.empty()
+        && !scrollPending) {
         scrollPending = true;
         QMetaObject::invokeMethod(
             list,
@@ -104,16 +193,38 @@ void LabSheetView::appendValue(const std::string& value)
     }
 }
 
-void LabSheetView::removeLastValue()
+void LabSheetView::flagValue(std::size_t index, bool far)
 {
-    QListWidget* list = built().values;
-    delete list->takeItem(list->count() - 1);
+    QListWidgetItem* item = built().values->item(static_cast<int>(index));
+    if (item == nullptr)
+        return;
+    writing = true;
+    flag(item, far);
+    writing = false;
 }
 
-void LabSheetView::clearValues()
+void LabSheetView::flag(QListWidgetItem* item, bool far) const
 {
-    if (ui != nullptr)
-        ui->values->clear();
+    item->setIcon(far ? widget->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+    item->setToolTip(far ? flagText() : QString());
+    item->setData(Qt::AccessibleTextRole,
+                  far ? item->text() + QStringLiteral(", ") + flagText() : QVariant());
+}
+
+void LabSheetView::showNotes(const std::vector<Text>& lines)
+{
+    if (ui == nullptr && lines.empty())
+        return;
+    QPlainTextEdit* pane = built().sheetNotes;
+    QStringList shown;
+    for (const Text& line : lines)
+        shown.append(translated(line));
+    const QString text = shown.join(QLatin1Char('\n'));
+    if (pane->toPlainText() != text)
+        pane->setPlainText(text);
+    pane->setVisible(!lines.empty());
+    // Hidden, it is not laid out: Tab has nothing to reach there.
+    pane->setFocusPolicy(lines.empty() ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void LabSheetView::showFigures(const SeriesFigures& figures)
@@ -139,6 +250,11 @@ std::string LabSheetView::unit() const
     return ui != nullptr ? ui->unit->text().trimmed().toStdString() : std::string();
 }
 
+std::string LabSheetView::resolutionLabel() const
+{
+    return ui != nullptr ? ui->resolution->accessibleName().toStdString() : std::string();
+}
+
 void LabSheetView::copy(const std::vector<CopyRow>& rows)
 {
     // Translators give the decimal separator that their language's
@@ -148,8 +264,11 @@ void LabSheetView::copy(const std::vector<CopyRow>& rows)
     QStringList plain;
     QStringList columns;
     for (const CopyRow& line : rows) {
-        const QString label = line.label.source[0] != '\0' ? translated(line.label) : QString();
-        const QString value = toQString(line.value);
+        // Nothing a person typed, such as the unit, may start a formula.
+        const QString label = line.label.source[0] != '\0'
+                                  ? toQString(spreadsheetSafe(translated(line.label).toStdString()))
+                                  : QString();
+        const QString value = toQString(spreadsheetSafe(line.value));
         QString local = value;
         local.replace(QLatin1Char('.'), separator);
         if (label.isEmpty()) {

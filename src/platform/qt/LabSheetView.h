@@ -13,6 +13,7 @@
 
 class QBoxLayout;
 class QGridLayout;
+class QListWidgetItem;
 
 namespace Ui {
 class LabSheet;
@@ -35,12 +36,14 @@ public:
                  QBoxLayout* sheetColumn);
     ~LabSheetView() override;
 
-    void appendValue(const std::string& value) override;
-    void removeLastValue() override;
-    void clearValues() override;
+    void replaceValues(std::size_t first, std::size_t count,
+                       const std::vector<std::string>& with) override;
+    void flagValue(std::size_t index, bool far) override;
     void showFigures(const SeriesFigures& figures) override;
+    void showNotes(const std::vector<Text>& lines) override;
     std::string resolution() const override;
     std::string unit() const override;
+    std::string resolutionLabel() const override;
     void copy(const std::vector<CopyRow>& rows) override;
 
     // Null until the window is first shown.
@@ -51,12 +54,22 @@ public:
 Q_SIGNALS:
     void removeLastClicked();
     void copyClicked();
+    // Delete, the Remove value button or the list's menu, on the selected
+    // value.
+    void removeRequested(int row);
+    // A value edited in place, with the text typed.
+    void editRequested(int row, const QString& text);
+    void undoRequested();
+    // The clipboard's text, pasted into the list.
+    void pasteRequested(const QString& text);
+    void sendToLogClicked();
     // The resolution or the unit changed, typed or set.
     void settingsEdited();
 
 private:
     void buildButton(QWidget* previousInTabOrder);
     Ui::LabSheet& built();
+    void flag(QListWidgetItem* item, bool far) const;
 
     QPointer<QWidget> window;
     QGridLayout* layout;
@@ -66,6 +79,8 @@ private:
     QPointer<QWidget> widget;
     std::unique_ptr<Ui::LabSheet> ui;
     bool scrollPending = false;
+    // Set while the sheet itself writes an item, which is no edit.
+    bool writing = false;
 };
 
 } // namespace platform::qt

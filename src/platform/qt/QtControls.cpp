@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
@@ -354,12 +355,53 @@ void styleFields(QWidget* window)
             // undo history; no number or name needs more than this. A form
             // may set a tighter limit of its own.
             edit->setMaxLength(std::min(edit->maxLength(), maxInputLength));
+            keepOneLine(edit);
             continue;
         }
         QPalette palette = edit->palette();
         palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
         edit->setPalette(palette);
     }
+}
+
+namespace {
+
+// Watches one field's edits; its split may be set after it was made.
+class OneLine final : public QObject
+{
+public:
+    explicit OneLine(QLineEdit* edit)
+        : QObject(edit)
+    {
+        setObjectName(QStringLiteral("oneLine"));
+        connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
+            static const QRegularExpression breaks(QStringLiteral("[\\t\\r\\n]"));
+            if (!text.contains(breaks))
+                return;
+            if (split && split(text)) {
+                edit->clear();
+                return;
+            }
+            const int cursor = edit->cursorPosition();
+            QString line = text;
+            line.replace(breaks, QStringLiteral(" "));
+            edit->setText(line);
+            edit->setCursorPosition(cursor);
+        });
+    }
+
+    std::function<bool(const QString&)> split;
+};
+
+} // namespace
+
+void keepOneLine(QLineEdit* edit, std::function<bool(const QString&)> split)
+{
+    auto* watch = edit->findChild<OneLine*>(QStringLiteral("oneLine"), Qt::FindDirectChildrenOnly);
+    if (watch == nullptr)
+        watch = new OneLine(edit);
+    if (split)
+        watch->split = std::move(split);
 }
 
 void addNumberHint(QWidget* window)

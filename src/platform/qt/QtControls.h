@@ -174,6 +174,12 @@ inline constexpr int maxInputLength = 256;
 // palette the desktop uses. Inputs hold at most maxInputLength characters.
 void styleFields(QWidget* window);
 
+// A single-line field never holds a tab or a line break: those a paste
+// brings become spaces, unless split is given and takes the whole pasted
+// text (returning true), after which the field is emptied. styleFields does
+// this for every input.
+void keepOneLine(QLineEdit* edit, std::function<bool(const QString&)> split = {});
+
 // Puts a line at the top of a window saying how numbers are typed: with a
 // point, whatever the language of the interface and the desktop's own
 // decimal separator.

@@ -17,6 +17,13 @@ public:
 
     // One row per computation: time, tool, inputs, results.
     void setRows(const QList<QStringList>& rows);
+    // Adds one row at the end: a long log costs a press no more than a
+    // short one.
+    void appendRow(const QStringList& cells);
+
+private:
+    void widenTo(int row);
+    void rowsChanged();
 };
 
 } // namespace platform::qt
