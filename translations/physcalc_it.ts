@@ -1773,7 +1773,7 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     </message>
     <message>
         <source>%1: the bearing %2 is %3° from the x axis with the code %4.</source>
-        <translation>%1: la direzione %2 è a %3° dall'asse x con il codice %4.</translation>
+        <translation>%1: la direzione %2 è a %3° dall&apos;asse x con il codice %4.</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,9 @@ void Interface::connectWorkingAndLog()
                      [&c, &sheet] { c.removeLast(&sheet); });
     QObject::connect(&sheet, &LabSheetView::copyClicked, &sheet,
                      [&c, &sheet] { c.copySheet(&sheet); });
+    // The sheet's result x̄ ± Δx goes on into a tool, as a measurement.
+    QObject::connect(&sheet, &LabSheetView::sheetBuilt, &sheet,
+                     [this](QLineEdit* result) { offerCarryOf(result, &windows->errors); });
     QObject::connect(&sheet, &LabSheetView::settingsEdited, &sheet,
                      [&c, &sheet] { c.refreshSheet(&sheet); });
     QObject::connect(&sheet, &LabSheetView::removeRequested, &sheet,
@@ -506,24 +509,28 @@ void Interface::addCloseKeys(QWidget* tool)
 void Interface::offerCarryFrom(QWidget* tool)
 {
     for (QLineEdit* result : tool->findChildren<QLineEdit*>()) {
-        if (!result->isReadOnly() || result->window() != tool)
-            continue;
-        offerCarry(result, [this, tool] {
-            QList<QLineEdit*> inputs;
-            for (QWidget* other : std::initializer_list<QWidget*>{
-                     &windows->piano, &windows->errors, &windows->friction, &windows->torque,
-                     &windows->fluid}) {
-                if (other == tool)
-                    continue;
-                for (QLineEdit* input : other->findChildren<QLineEdit*>()) {
-                    if (!input->isReadOnly() && input->window() == other
-                        && !input->accessibleName().isEmpty())
-                        inputs.append(input);
-                }
-            }
-            return inputs;
-        });
+        if (result->isReadOnly() && result->window() == tool)
+            offerCarryOf(result, tool);
     }
+}
+
+void Interface::offerCarryOf(QLineEdit* result, QWidget* tool)
+{
+    offerCarry(result, [this, tool] {
+        QList<QLineEdit*> inputs;
+        for (QWidget* other :
+             std::initializer_list<QWidget*>{&windows->piano, &windows->errors, &windows->friction,
+                                             &windows->torque, &windows->fluid}) {
+            if (other == tool)
+                continue;
+            for (QLineEdit* input : other->findChildren<QLineEdit*>()) {
+                if (!input->isReadOnly() && input->window() == other
+                    && !input->accessibleName().isEmpty())
+                    inputs.append(input);
+            }
+        }
+        return inputs;
+    });
 }
 
 QString Interface::notesName() const

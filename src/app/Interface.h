@@ -88,6 +88,7 @@ private:
     void addCloseKeys(QWidget* tool);
     // Every result of the tool can be carried into another tool's input.
     void offerCarryFrom(QWidget* tool);
+    void offerCarryOf(QLineEdit* result, QWidget* tool);
     void askToCancelRun(QAbstractButton* sender);
     QString notesName() const;
     QString uncertaintiesName() const;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <cmath>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void a_problem_gives_the_books_answer_in_one_press_data();
     void a_problem_gives_the_books_answer_in_one_press();
     void a_result_carried_into_another_tool_is_typed_there();
+    void a_measurement_carried_into_a_tool_keeps_its_uncertainty();
 
 private:
     std::unique_ptr<app::Interface> interface;
@@ -216,6 +218,25 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press()
     }
 }
 
+// Picks the input of the window titled so from the result's Carry to menu.
+void carry(QLineEdit* result, const QString& window, const QString& input)
+{
+    Q_EMIT result->customContextMenuRequested(QPoint());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    auto* carryMenu = find<QMenu>(menu, "carryMenu");
+    QAction* entry = nullptr;
+    for (QMenu* target : carryMenu->findChildren<QMenu*>()) {
+        for (QAction* each : target->actions()) {
+            if (target->title() == window && each->text() == input)
+                entry = each;
+        }
+    }
+    QVERIFY(entry != nullptr);
+    entry->trigger();
+    menu->close();
+}
+
 // The skier the long way: W⊥ from the ramp's angle group, carried from its
 // context menu into friction's normal force, then μk = f / N there.
 void TextbookTest::a_result_carried_into_another_tool_is_typed_there()
@@ -227,20 +248,7 @@ void TextbookTest::a_result_carried_into_another_tool_is_typed_there()
     find<QLineEdit>(plane, "slopeAngle")->setText(u"25"_qs);
     find<QAbstractButton>(plane, "analyzeSlope")->click();
     auto* across = find<QLineEdit>(plane, "slopeOrto");
-    Q_EMIT across->customContextMenuRequested(QPoint());
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    QVERIFY(menu != nullptr);
-    auto* carry = find<QMenu>(menu, "carryMenu");
-    QAction* entry = nullptr;
-    for (QMenu* window : carry->findChildren<QMenu*>()) {
-        for (QAction* each : window->actions()) {
-            if (window->title() == u"Friction"_qs && each->text() == u"Normal force, dynamic"_qs)
-                entry = each;
-        }
-    }
-    QVERIFY(entry != nullptr);
-    entry->trigger();
-    menu->close();
+    carry(across, u"Friction"_qs, u"Normal force, dynamic"_qs);
 
     QWidget* friction = test::topLevel(u"attrWin"_qs);
     QVERIFY(QTest::qWaitForWindowActive(friction));
@@ -251,6 +259,38 @@ void TextbookTest::a_result_carried_into_another_tool_is_typed_there()
     find<QAbstractButton>(friction, "getKd")->click();
     const double N = 62.0 * g * std::cos(radians(25.0));
     QCOMPARE(find<QLineEdit>(friction, "kad")->text(), fixed(45.0 / std::round(N * 100) * 100, 2));
+}
+
+// A lab: the lever's length measured five times with a ruler in cm, the
+// sheet's x̄ ± Δx carried into torque's distance, read in metres with its
+// uncertainty, and the moment with its own.
+void TextbookTest::a_measurement_carried_into_a_tool_keeps_its_uncertainty()
+{
+    find<QAbstractButton>(&interface->launcher(), "awakeErrori")->click();
+    QWidget* errors = test::topLevel(u"errWin"_qs);
+    QVERIFY(QTest::qWaitForWindowExposed(errors));
+    find<QAbstractButton>(errors, "showLabSheet")->click();
+    find<QLineEdit>(errors, "unit")->setText(u"cm"_qs);
+    find<QLineEdit>(errors, "resolution")->setText(u"0,1"_qs);
+    for (const char* length : {"24.9", "25.1", "25,0", "25.2", "24.8"}) {
+        find<QLineEdit>(errors, "valToMedia")->setText(QString::fromLatin1(length));
+        find<QAbstractButton>(errors, "addToMedia")->click();
+    }
+    auto* result = find<QLineEdit>(errors, "result");
+    QCOMPARE(result->text(), u"(25.0 \u00b1 0.2) cm"_qs);
+    QVERIFY(result->dragEnabled());
+    carry(result, u"Torque"_qs, u"Distance from the pivot"_qs);
+
+    QWidget* torque = test::topLevel(u"momWin"_qs);
+    QVERIFY(QTest::qWaitForWindowActive(torque));
+    QCOMPARE(find<QLineEdit>(torque, "dist")->text(), result->text());
+    find<QLineEdit>(torque, "power1")->setText(u"50 \u00b1 1"_qs);
+    find<QLineEdit>(torque, "alpha")->setText(u"30 \u00b1 1"_qs);
+    find<QAbstractButton>(torque, "getSimple")->click();
+    QCOMPARE(find<QLineEdit>(torque, "rx1")->text(), u"6.25 Nm"_qs);
+    // ΔM / M = 0.2 / 25 + 1 / 50 + cot 30° · π / 180 = 0.8 % + 2 % + 3.023 %.
+    QCOMPARE(find<QPlainTextEdit>(torque, "uncertainties")->toPlainText(),
+             u"M = (6.3 \u00b1 0.4) N\u00b7m"_qs);
 }
 
 } // namespace

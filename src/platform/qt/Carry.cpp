@@ -11,10 +11,14 @@ namespace platform::qt {
 
 namespace {
 
-// The leading number of a result such as "12.50 Nm" or "30.68° N of E".
+// The leading number of a result such as "12.50 Nm" or "30.68° N of E"; a
+// measurement with its uncertainty and unit, "(1.44 ± 0.03) s", whole, for
+// the field it goes into to read and convert.
 QString numberOf(const QString& text)
 {
     const std::string utf8 = text.toStdString();
+    if (readMeasured(utf8, {}).uncertainty || text.contains(QChar(0x00b1)))
+        return text.trimmed();
     return QString::fromStdString(utf8.substr(0, lengthOfNumber(utf8))).trimmed();
 }
 

@@ -143,6 +143,9 @@ Ui::LabSheet& LabSheetView::built()
     // accessibility interface, which Qt does not report as an edit.
     connect(ui->unit, &QLineEdit::textChanged, this, &LabSheetView::settingsEdited);
     connect(ui->resolution, &QLineEdit::textChanged, this, &LabSheetView::settingsEdited);
+    // A measurement dragged as it reads, "(1.44 ± 0.03) s", into any field.
+    ui->result->setDragEnabled(true);
+    Q_EMIT sheetBuilt(ui->result);
     return *ui;
 }
 

@@ -13,6 +13,7 @@
 
 class QBoxLayout;
 class QGridLayout;
+class QLineEdit;
 class QListWidgetItem;
 
 namespace Ui {
@@ -63,6 +64,8 @@ Q_SIGNALS:
     // The clipboard's text, pasted into the list.
     void pasteRequested(const QString& text);
     void sendToLogClicked();
+    // The sheet's form was just built: its result can now be offered.
+    void sheetBuilt(QLineEdit* result);
     // The resolution or the unit changed, typed or set.
     void settingsEdited();
 
