@@ -74,7 +74,7 @@ void report(const AttritoController& c, const platform::Notes& press, const Work
     working::publish(press, c.working, c.log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Friction"), {}},
                       {{symbols[0], shortest(done.first)}, {symbols[1], shortest(done.second)}},
-                      {{symbols[2], shown}}},
+                      {{symbols[2], shown, done.unit}}},
                      {line}, &errors);
 }
 

@@ -368,7 +368,7 @@ void ErrorController::getRelPerc(platform::Sender)
         press, working, log,
         {tool,
          {{"\u0394x", shortest(e)}, {"x", shortest(m)}},
-         {{"\u03b5", twoDecimals(rel)}, {"\u03b5%", twoDecimals(pct)}}},
+         {{"\u03b5", twoDecimals(rel)}, {"\u03b5%", twoDecimals(pct), "%"}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "\u03b5 = \u0394x / x = %1 / %2 = %3"),
               {shortest(e), shortest(m), twoDecimals(rel)}},
          Text{

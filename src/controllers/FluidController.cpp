@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -18,6 +19,19 @@ constexpr const char* pascalUnit = "Pa";
 constexpr const char* squareMetres = "m²";
 constexpr const char* density = "kg/m³";
 constexpr const char* metres = "m";
+
+// The unit of a result by its symbol, for the log.
+const char* unitOf(const char* symbol)
+{
+    const std::string_view name(symbol);
+    if (name == "A")
+        return squareMetres;
+    if (name == "F")
+        return newtons;
+    if (name == "p")
+        return pascalUnit;
+    return name == "h" ? metres : density;
+}
 
 using platform::shortest;
 using platform::Text;
@@ -66,7 +80,7 @@ void report(const FluidController& c, const platform::Notes& press, const char* 
     working::publish(press, c.working, c.log,
                      {tool,
                       {{symbols[0], shortest(first)}, {symbols[1], shortest(second)}},
-                      {{symbols[2], shown}}},
+                      {{symbols[2], shown, unitOf(symbols[2])}}},
                      {line}, &errors);
 }
 
@@ -84,7 +98,7 @@ void reportPressureOver(const FluidController& c, const platform::Notes& press,
         press, c.working, c.log,
         {tool,
          {{symbols[0], shortest(worked.factor)}, {symbols[1], shortest(worked.pressure)}},
-         {{symbols[2], shown}}},
+         {{symbols[2], shown, unitOf(symbols[2])}}},
         {product, quotient}, &errors);
 }
 
@@ -273,7 +287,9 @@ void FluidController::getPress2(platform::Sender)
     errors.show(uncertainties);
     working::publish(
         press, working, log,
-        {tool, {{"\u03c1", shortest(rho)}, {"h", shortest(h)}}, {{"p", sixDecimals(p)}}},
+        {tool,
+         {{"\u03c1", shortest(rho)}, {"h", shortest(h)}},
+         {{"p", sixDecimals(p), pascalUnit}}},
         {Text{PHYSCALC_TRANSLATE_NOOP(
                   "Working", "\u03c1 \u00b7 g = %1 kg/m\u00b3 \u00d7 9.81 m/s\u00b2 %2 N/m\u00b3"),
               {shortest(rho), working::step(weightPerVolume)}},

@@ -176,7 +176,7 @@ void MomentoController::getSimple(platform::Sender)
         press, working, log,
         {tool,
          {{"\u03b1", shortest(a)}, {"d", shortest(d)}, {"F", shortest(F)}},
-         {{"M", twoDecimals(M)}}},
+         {{"M", twoDecimals(M), "N\u00b7m"}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "sin \u03b1 = sin %1\u00b0 %2"),
               {shortest(a), working::step(s)}},
          Text{PHYSCALC_TRANSLATE_NOOP("Working",
@@ -207,7 +207,7 @@ void MomentoController::getDouble(platform::Sender)
 
     working::publish(
         press, working, log,
-        {tool, {{"b", shortest(arm)}, {"F", shortest(force)}}, {{"M", twoDecimals(M)}}},
+        {tool, {{"b", shortest(arm)}, {"F", shortest(force)}}, {{"M", twoDecimals(M), "N\u00b7m"}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "M = F \u00b7 b = %1 N \u00d7 %2 m = %3 N\u00b7m"),
               {shortest(force), shortest(arm), twoDecimals(M)}}},
         &errors);

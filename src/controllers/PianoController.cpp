@@ -212,9 +212,9 @@ void PianoController::analyze(platform::Sender)
         press, working, log,
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
          {{"W", shortest(W)}, {"h", shortest(h)}, {"b", shortest(b)}, {"l", shortest(l)}},
-         {{"W\u22a5", shown(perpendicular)},
-          {"W\u2225", shown(parallel)},
-          {"\u03b1", shown(angle)}}},
+         {{"W\u22a5", shown(perpendicular), "N"},
+          {"W\u2225", shown(parallel), "N"},
+          {"\u03b1", shown(angle), "\u00b0"}}},
         {Text{PHYSCALC_TRANSLATE_NOOP(
                   "Working",
                   "W\u22a5 = W \u00b7 b / l = %1 N \u00d7 %2 m / %3 m %4 N\u00b7m / %3 m = %5 N"),
@@ -267,12 +267,12 @@ void PianoController::publishSlope(std::optional<float> mass, float W, float alp
     platform::Computation computation{
         Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
         {},
-        {{"W\u22a5", shown(perpendicular)}, {"W\u2225", shown(parallel)}}};
+        {{"W\u22a5", shown(perpendicular), "N"}, {"W\u2225", shown(parallel), "N"}}};
     std::vector<Text> lines;
     if (mass) {
         const std::string m = shortest(*mass);
         computation.inputs.push_back({"m", m});
-        computation.results.insert(computation.results.begin(), {"W", shown(W)});
+        computation.results.insert(computation.results.begin(), {"W", shown(W), "N"});
         lines.push_back({PHYSCALC_TRANSLATE_NOOP(
                              "Working", "W = m \u00b7 g = %1 kg \u00d7 9.81 m/s\u00b2 = %2 N"),
                          {m, shown(W)}});
