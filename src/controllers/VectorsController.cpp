@@ -377,7 +377,9 @@ uncertainty::Propagation propagate(const vectorStore::Resultant& resultant)
     return errors;
 }
 
-void reportResultant(VectorsController& tool, const vectorStore::Resultant& resultant)
+// typed: each vector's name, magnitude, angle and code as typed, in order.
+void reportResultant(VectorsController& tool, const vectorStore::Resultant& resultant,
+                     const std::vector<std::array<std::string, 4>>& typed)
 {
     const int count = vectorStore::declared();
     std::vector<Text> lines = componentLines(count);
@@ -396,10 +398,18 @@ void reportResultant(VectorsController& tool, const vectorStore::Resultant& resu
                                       {{"Rx", rx}, {"Ry", ry}, {"R", r}}};
     for (int index = 0; index < count; ++index) {
         const vectorStore::Vector v = vectorStore::slot(index);
+        // The name the person gave, else its number in the list.
+        const auto at = static_cast<std::size_t>(index);
+        const bool named = at < typed.size() && !typed[at][0].empty();
         computation.inputs.push_back(
-            {"v" + std::to_string(index + 1),
+            {named ? typed[at][0] : "v" + std::to_string(index + 1),
              shortest(v.magnitude) + ", " + shortest(v.angle) + "\u00b0, " + v.code});
     }
+    // The homework's answer is often the direction: from +x, and as a bearing.
+    if (tool.resultDirection != nullptr && !tool.resultDirection->stringValue().empty())
+        computation.results.push_back({"\u03b8", tool.resultDirection->stringValue(), "\u00b0"});
+    if (tool.resultBearing != nullptr && !tool.resultBearing->stringValue().empty())
+        computation.results.push_back({"\u2220", tool.resultBearing->stringValue()});
     const uncertainty::Propagation errors = propagate(resultant);
     errors.show(tool.uncertainties);
     // The vectors were read when each was entered; nothing is read here.
@@ -668,7 +678,7 @@ void VectorsController::confirm(platform::Sender)
     drawResultant(*diagram, resultant);
     if (componentTable != nullptr)
         showComponents(*componentTable, &resultant);
-    reportResultant(*this, resultant);
+    reportResultant(*this, resultant, typedVectors);
 }
 
 void VectorsController::abort(platform::Sender)

@@ -380,8 +380,8 @@ private:
             {time(1), u"Inclined plane"_qs,
              u"W = 10 N; h = 3 m; b = 4 m; l = 5 m (typed \u201c500 cm\u201d) [Length: \u201c500 cm\u201d was read as 5 m.]"_qs,
              u"W\u22a5 = 8.00 N; W\u2225 = 6.00 N; \u03b1 = 36.87\u00b0"_qs},
-            {time(2), u"Vector sum"_qs, u"v1 = 3, 0\u00b0, x +; v2 = 4, 0\u00b0, y +"_qs,
-             u"Rx = 3.0000; Ry = 4.0000; R = 5.0000"_qs}};
+            {time(2), u"Vector sum"_qs, u"a = 3, 0\u00b0, x +; b = 4, 0\u00b0, y +"_qs,
+             u"Rx = 3.0000; Ry = 4.0000; R = 5.0000; \u03b8 = 53.13\u00b0; \u2220 = 53.13\u00b0 N of E"_qs}};
     }
 
     // Rows of fields as a spreadsheet reads CSV: quotes group, "" is one quote.
