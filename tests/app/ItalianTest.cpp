@@ -151,10 +151,14 @@ Shown showAndRun()
 
     QWidget* errors = window("errWin");
     find<QAbstractButton>(errors, "erase")->click();
-    for (const QString& value : {u"2.5"_qs, u"3"_qs}) {
+    // Decimal commas, as an Italian student writes them, in a value and the
+    // resolution.
+    for (const QString& value : {u"2,5"_qs, u"3"_qs}) {
         type(errors, "valToMedia", value);
         find<QAbstractButton>(errors, "addToMedia")->click();
     }
+    type(errors, "resolution", u"0,5"_qs);
+    shown.results.append(find<QLineEdit>(errors, "result")->text());
     find<QAbstractButton>(errors, "copySheet")->click();
     shown.sheetColumns = QString::fromUtf8(
         QApplication::clipboard()->mimeData()->data(u"text/tab-separated-values"_qs));
@@ -324,6 +328,8 @@ void ItalianTest::lab_sheet_copies_decimal_commas_for_a_spreadsheet()
         for (QString number : {u"\n2.5\n"_qs, u"\t2.75\n"_qs})
             QVERIFY2(columns.contains(number.replace(u'.', point)), qPrintable(columns));
     }
+    for (const Shown* shown : {&english, &italian})
+        QCOMPARE(shown->results.last(), u"2.8 \u00b1 0.5"_qs);
 }
 
 QTEST_MAIN(ItalianTest)
