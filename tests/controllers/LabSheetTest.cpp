@@ -215,6 +215,7 @@ struct PasteCase
 {
     const char *name, *pasted;
     Strings added;
+    bool refused = false; // a reading was left out, and the notes say so
 };
 class Paste : public testing::TestWithParam<PasteCase>
 { };
@@ -222,16 +223,20 @@ class Paste : public testing::TestWithParam<PasteCase>
 TEST_P(Paste, adds_each_reading_read_in_full)
 {
     Sheet s;
+    test::MemoryPane notes;
+    s.controller.notes = &notes;
     s.sheet.typedUnit = "s";
     s.controller.pasteValues(GetParam().pasted);
     EXPECT_EQ(s.sheet.values, GetParam().added);
+    EXPECT_EQ(notes.english().find("was not added") != std::string::npos, GetParam().refused)
+        << notes.english();
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Columns, Paste, testing::Values(
     PasteCase{"lines_tabs_semicolons_spaces", "1,42\r\n1.45\t1.43;1.44 1.46\n", {"1.42", "1.45", "1.43", "1.44", "1.46"}},
     PasteCase{"a_unit_stays_with_its_number", "1,42 s\n1.43 s", {"1.42", "1.43"}},
-    PasteCase{"half_read_left_out", "1.4\nabc\n1.4.5\n1.5", {"1.4", "1.5"}}),
+    PasteCase{"half_read_left_out", "1.4\nabc\n1.4.5\n1.5", {"1.4", "1.5"}, true}),
     test::RowName());
 // clang-format on
 
