@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Marks a source string for lupdate (an alias of QT_TRANSLATE_NOOP) and gives
@@ -19,7 +20,13 @@ struct Text
     const char* source = "";
     std::vector<std::string> arguments;
 
-    friend bool operator==(const Text&, const Text&) = default;
+    // By the characters: the same literal may sit at two addresses, one per
+    // translation unit, when the linker does not merge them.
+    friend bool operator==(const Text& a, const Text& b)
+    {
+        return std::string_view(a.context) == b.context && std::string_view(a.source) == b.source
+               && a.arguments == b.arguments;
+    }
 };
 
 // The untranslated text with its arguments filled in, as the Qt layer's
