@@ -242,6 +242,11 @@ INSTANTIATE_TEST_SUITE_P(Columns, Paste, testing::Values(
 
 TEST(LabSheet, flags_a_value_far_from_the_others_and_keeps_it)
 {
+    {
+        Sheet few;
+        few.add({"10", "10.1", "9.9", "30"}); // far, but the rule waits for 5 values
+        EXPECT_EQ(few.sheet.flagged, std::vector<bool>(4, false));
+    }
     Sheet s;
     s.add({"10", "10.2", "9.8", "10.1", "9.9"});
     EXPECT_EQ(s.sheet.flagged, std::vector<bool>(5, false));

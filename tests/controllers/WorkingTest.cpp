@@ -165,6 +165,19 @@ TEST(WorkingLines, read_like_a_worked_example)
     }
 }
 
+// A conversion belongs to its press: the next press, typed in the field's
+// own unit, shows none.
+TEST(WorkingLines, show_only_this_press_conversions)
+{
+    Tools tools;
+    tools.type({{"alpha", "90"}, {"dist", "14 cm"}, {"power1", "165"}});
+    tools.torque.getSimple(nullptr);
+    EXPECT_NE(tools.pane.english().find("d = 14 cm = 0.14 m"), std::string::npos);
+    tools.type({{"dist", "0.14"}});
+    tools.torque.getSimple(nullptr);
+    EXPECT_EQ(tools.pane.english().find("14 cm"), std::string::npos) << tools.pane.english();
+}
+
 TEST(VectorWorking, lists_each_vector_then_the_sums_the_fields_show)
 {
     test::Journal journal;
@@ -261,6 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Textbook, Uncertainties, testing::Values(
     UncertainCase{"inclined_plane", [](Tools& c) { c.piano.analyze(nullptr); },
         {{"weight", "10 \u00b1 0.1"}, {"height", "3 +- 0.06"}, {"base", "4"}, {"lenght", "5 +/- 1%"}},
         "W\u2225 = (6.0 \u00b1 0.2) N|W\u22a5 = (8.00 \u00b1 0.16) N|"
+        "\u0394W\u22a5 / W\u22a5 = \u0394W / W + \u0394l / l = 1 % + 1 % = 2 %|"
         "\u0394W\u2225 / W\u2225 = \u0394W / W + \u0394h / h + \u0394l / l = 1 % + 2 % + 1 % = 4 %",
         "W\u2225 = (6.00 \u00b1 0.15) N|W\u22a5 = (8.00 \u00b1 0.11) N|"
         "\u0394W\u2225 / W\u2225 = \u221a((\u0394W / W)\u00b2 + (\u0394h / h)\u00b2 + (\u0394l / l)\u00b2)"},
@@ -295,22 +309,26 @@ TEST(VectorUncertainties, carry_into_the_sum_its_components_and_its_direction)
         VECTOR_CONTROLS(POINT)
         tool.uncertainties = &uncertain;
         vectorStore::reset();
-        fields.at("numberOfVectors").text = "3";
+        fields.at("numberOfVectors").text = "4";
         tool.declareVectorsNumber(nullptr);
-        for (const auto& [magnitude, code] :
-             {std::pair{"3 \u00b1 0.1", "x +"}, {"4 \u00b1 0.1", "y +"}, {"2 \u00b1 0.1", "x -"}}) {
+        for (const auto& [magnitude, angle, code] : {std::tuple{"3 \u00b1 0.1", "0", "x +"},
+                                                     {"4 \u00b1 0.1", "0", "y +"},
+                                                     {"1 \u00b1 0.1", "0", "y -"},
+                                                     {"2 \u00b1 0.1", "60 \u00b1 1", "-+"}}) {
             fields.at("power").text = magnitude;
-            fields.at("angle").text = "0";
+            fields.at("angle").text = angle;
             where.chosen = code;
             tool.confirm(nullptr);
         }
-        // Rx = 1, Ry = 4, R = √17; ∂R/∂Rx = 1/√17, ∂θ/∂Rx = −4/17 rad.
+        // Rx = 3 − 2 cos 60° = 2, Ry = 4 − 1 + 2 sin 60° = 4.732, R = 5.137,
+        // θ = 67.09°. Each vector's share of ΔRx, for example, is 0.1 for
+        // the first and 0.1 · cos 60° + 2 · sin 60° · π / 180 for the last.
         EXPECT_EQ(uncertain.english(),
                   mode == uncertainty::Mode::MaximumError
-                      ? "Rx = 1.0 \u00b1 0.2\nRy = 4.00 \u00b1 0.10\nR = 4.12 \u00b1 0.15\n"
-                        "\u03b8R = (76 \u00b1 3) \u00b0\n"
-                      : "Rx = 1.00 \u00b1 0.14\nRy = 4.00 \u00b1 0.10\nR = 4.12 \u00b1 0.10\n"
-                        "\u03b8R = (76.0 \u00b1 1.9) \u00b0\n");
+                      ? "Rx = 2.00 \u00b1 0.18\nRy = 4.7 \u00b1 0.3\nR = 5.1 \u00b1 0.3\n"
+                        "\u03b8R = (67 \u00b1 3) \u00b0\n"
+                      : "Rx = 2.00 \u00b1 0.12\nRy = 4.73 \u00b1 0.17\nR = 5.14 \u00b1 0.15\n"
+                        "\u03b8R = (67.1 \u00b1 1.5) \u00b0\n");
         vectorStore::reset();
     }
     uncertainty::setMode(uncertainty::Mode::MaximumError);
