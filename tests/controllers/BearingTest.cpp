@@ -1,8 +1,7 @@
 // Compass bearings on the new-vector sheet and the resultant given as one:
 // a bearing fills the fields a person would fill, so the sums stay the same.
-#include "MemoryControls.h"
 #include "RowName.h"
-#include "VectorsController.h"
+#include "VectorTool.h"
 
 #include <gtest/gtest.h>
 
@@ -12,52 +11,12 @@
 
 namespace {
 
-// The vector tool with a run of one declared vector, its sheet up.
-struct Sheet
+// The vector tool with a run of declared vectors, its sheet up.
+struct Sheet : test::VectorTool
 {
-    test::Journal journal;
-    test::MemoryApplication application{journal};
-    test::MemoryField angle{"angle", journal};
-    test::MemoryField bearing{"bearing", journal};
-    test::MemoryField listOfVectors{"listOfVectors", journal};
-    test::MemoryWindow myself{"myself", journal};
-    test::MemoryField name{"name", journal};
-    test::MemoryWindow newVectWin{"newVectWin", journal};
-    test::MemoryField power{"power", journal};
-    test::MemoryChoice where{"where", journal};
-    test::MemoryField numberOfVectors{"numberOfVectors", journal};
-    test::MemoryWindow firstPanel{"firstPanel", journal};
-    test::MemoryField result{"result", journal};
-    test::MemoryField rx{"rx", journal};
-    test::MemoryField ry{"ry", journal};
-    test::MemoryField resultBearing{"resultBearing", journal};
-    test::MemoryDiagram diagram;
-    VectorsController c;
+    VectorsController& c = controller;
 
-    explicit Sheet(int count = 1)
-    {
-        vectorStore::reset();
-        c.angle = &angle;
-        c.bearing = &bearing;
-        c.listOfVectors = &listOfVectors;
-        c.myself = &myself;
-        c.name = &name;
-        c.newVectWin = &newVectWin;
-        c.power = &power;
-        c.where = &where;
-        c.numberOfVectors = &numberOfVectors;
-        c.firstPanel = &firstPanel;
-        c.result = &result;
-        c.rx = &rx;
-        c.ry = &ry;
-        c.resultBearing = &resultBearing;
-        c.diagram = &diagram;
-        numberOfVectors.text = std::to_string(count);
-        c.declareVectorsNumber(nullptr);
-    }
-    ~Sheet() { vectorStore::reset(); }
-    Sheet(const Sheet&) = delete;
-    Sheet& operator=(const Sheet&) = delete;
+    explicit Sheet(int count = 1) { declare(std::to_string(count)); }
 };
 
 struct BearingCase

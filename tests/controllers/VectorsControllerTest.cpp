@@ -6,6 +6,7 @@
 #include "MemoryControls.h"
 #include "PhysicsController.h"
 #include "RowName.h"
+#include "VectorTool.h"
 
 #include <gtest/gtest.h>
 
@@ -17,69 +18,7 @@
 
 namespace {
 
-struct VectorTool
-{
-    test::Journal journal;
-    test::MemoryApplication application{journal};
-    test::MemoryField angle{"angle", journal};
-    test::MemoryField listOfVectors{"listOfVectors", journal};
-    test::MemoryWindow myself{"myself", journal};
-    test::MemoryField name{"name", journal};
-    test::MemoryWindow newVectWin{"newVectWin", journal};
-    test::MemoryField power{"power", journal};
-    test::MemoryChoice where{"where", journal};
-    test::MemoryField numberOfVectors{"numberOfVectors", journal};
-    test::MemoryField vnumb{"vnumb", journal};
-    test::MemoryWindow firstPanel{"firstPanel", journal};
-    test::MemoryField result{"result", journal};
-    test::MemoryField rx{"rx", journal};
-    test::MemoryField ry{"ry", journal};
-    test::MemoryDiagram diagram;
-    VectorsController controller;
-    PhysicsController launcher;
-
-    VectorTool()
-    {
-        vectorStore::reset();
-        controller.angle = &angle;
-        controller.listOfVectors = &listOfVectors;
-        controller.myself = &myself;
-        controller.name = &name;
-        controller.newVectWin = &newVectWin;
-        controller.power = &power;
-        controller.where = &where;
-        controller.numberOfVectors = &numberOfVectors;
-        controller.vnumb = &vnumb;
-        controller.firstPanel = &firstPanel;
-        controller.result = &result;
-        controller.rx = &rx;
-        controller.ry = &ry;
-        controller.diagram = &diagram;
-        launcher.numberOfVectors = &firstPanel;
-        launcher.vectWin = &myself;
-    }
-    ~VectorTool() { vectorStore::reset(); }
-    VectorTool(const VectorTool&) = delete;
-    VectorTool& operator=(const VectorTool&) = delete;
-
-    // What the user does, through the buttons that are there to press.
-    void open() { launcher.awakeVectors(nullptr); }
-    void declare(const std::string& count)
-    {
-        numberOfVectors.text = count;
-        controller.declareVectorsNumber(nullptr);
-    }
-    void enter(const std::string& vectorName, const std::string& magnitude,
-               const std::string& degrees, const std::string& code)
-    {
-        name.text = vectorName;
-        power.text = magnitude;
-        angle.text = degrees;
-        where.chosen = code;
-        controller.confirm(nullptr);
-    }
-    std::string sheet() const { return application.sheetOn(myself); }
-};
+using test::VectorTool;
 
 TEST(Declare, accepted_count_ends_the_panel_blanks_the_run_and_begins_the_sheet)
 {
