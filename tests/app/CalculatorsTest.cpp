@@ -144,19 +144,11 @@ void CalculatorsTest::button_computes_from_the_typed_fields_data()
 
     // Values with their uncertainty and a unit: the fixed result as before,
     // and beside it the result with its uncertainty, read out like the rest.
-    row("moment with uncertainties", "momWin",
-        {t("power1=50 ± 1"), t("dist=(25.0 ± 0.2) cm"), t("alpha=30 +- 1")}, "getSimple", 1,
-        {t("rx1=6.25 Nm"), t("uncertainties=M = (6.3 ± 0.4) N·m")});
     row("ramp with uncertainties", "pianoWin",
         {t("weight=10 ± 0.1"), t("height=3 +/- 0.06"), t("base=4"), t("lenght=5 ± 1%")}, "analyze",
         1,
         {t("labPara=6.00"), t("uncertainties=W⊥ = (8.00 ± 0.16) N\nW∥ = (6.0 ± 0.2) N\n"
                               "α = (36.9 ± 1.3) °")});
-    row("coefficient with uncertainties", "attrWin", {t("f1d=20 ± 0.4"), t("fpOfstat=50 ± 0.5")},
-        "getKas", 1, {t("kas=0.40"), t("uncertainties=kₛ = 0.400 ± 0.012")});
-    row("pressure with uncertainties", "fluidWin",
-        {t("dens=1,03 ± 0,01 g/cm3"), t("profond=2 ± 0.02")}, "getPress2", 1,
-        {t("press2=20208.599609"), t("uncertainties=p = (20200 ± 400) Pa")});
     row("relative error with uncertainties", "errWin",
         {t("setAbsForPerc=0.5 ± 0.1"), t("setMisuraForPerc=20")}, "getRelPerc", 1,
         {t("getRelLabel=0.03"), t("uncertainties=ε = 0.025 ± 0.005\nε% = (2.5 ± 0.5) %")});

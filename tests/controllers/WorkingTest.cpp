@@ -7,6 +7,7 @@
 #include "Numbers.h"
 #include "PianoController.h"
 #include "Uncertainty.h"
+#include "VectorTool.h"
 #include "VectorsController.h"
 
 #include <gtest/gtest.h>
@@ -295,31 +296,15 @@ TEST(VectorUncertainties, carry_into_the_sum_its_components_and_its_direction)
 {
     for (const auto mode : {uncertainty::Mode::MaximumError, uncertainty::Mode::Quadrature}) {
         uncertainty::setMode(mode);
-        test::Journal journal;
-        test::MemoryApplication application{journal};
-        test::Fields fields{VECTOR_OUTLETS(NAME)};
-        test::MemoryWindow myself{"myself", journal}, newVectWin{"newVectWin", journal},
-            firstPanel{"firstPanel", journal};
-        test::MemoryChoice where{"where", journal};
-        test::MemoryDiagram diagram;
-        test::MemoryPane working, uncertain;
-        test::MemoryLog log;
-        VectorsController tool;
-        VECTOR_OUTLETS(WIRE)
-        VECTOR_CONTROLS(POINT)
-        tool.uncertainties = &uncertain;
-        vectorStore::reset();
-        fields.at("numberOfVectors").text = "4";
-        tool.declareVectorsNumber(nullptr);
+        test::VectorTool tool;
+        test::MemoryPane uncertain;
+        tool.controller.uncertainties = &uncertain;
+        tool.declare("4");
         for (const auto& [magnitude, angle, code] : {std::tuple{"3 \u00b1 0.1", "0", "x +"},
                                                      {"4 \u00b1 0.1", "0", "y +"},
                                                      {"1 \u00b1 0.1", "0", "y -"},
-                                                     {"2 \u00b1 0.1", "60 \u00b1 1", "-+"}}) {
-            fields.at("power").text = magnitude;
-            fields.at("angle").text = angle;
-            where.chosen = code;
-            tool.confirm(nullptr);
-        }
+                                                     {"2 \u00b1 0.1", "60 \u00b1 1", "-+"}})
+            tool.enter("", magnitude, angle, code);
         // Rx = 3 − 2 cos 60° = 2, Ry = 4 − 1 + 2 sin 60° = 4.732, R = 5.137,
         // θ = 67.09°. Each vector's share of ΔRx, for example, is 0.1 for
         // the first and 0.1 · cos 60° + 2 · sin 60° · π / 180 for the last.
@@ -329,7 +314,6 @@ TEST(VectorUncertainties, carry_into_the_sum_its_components_and_its_direction)
                         "\u03b8R = (67 \u00b1 3) \u00b0\n"
                       : "Rx = 2.00 \u00b1 0.12\nRy = 4.73 \u00b1 0.17\nR = 5.14 \u00b1 0.15\n"
                         "\u03b8R = (67.1 \u00b1 1.5) \u00b0\n");
-        vectorStore::reset();
     }
     uncertainty::setMode(uncertainty::Mode::MaximumError);
 }
