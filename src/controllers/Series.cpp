@@ -103,14 +103,14 @@ double parse(std::string_view text)
     return value;
 }
 
+} // namespace
+
 double asRead(float value)
 {
     if (!std::isfinite(value))
         return value;
     return parse(platform::shortest(value));
 }
-
-} // namespace
 
 double roundTo12(double value)
 {

@@ -61,6 +61,10 @@ private:
     std::vector<double> read;
 };
 
+// A float as the decimal it was read from: the float read from "2.03" counts
+// as 2.03.
+double asRead(float value);
+
 // The value rounded to 12 significant digits.
 double roundTo12(double value);
 

@@ -3,7 +3,6 @@
 #include "Numbers.h"
 #include "Series.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -37,18 +36,6 @@ constexpr double perDegree = platform::pi / 180.0;
 std::string four(double value)
 {
     return platform::fourSignificant(series::roundTo12(value)).text;
-}
-
-// A float as the decimal it was read from: 0.1f counts as 0.1. from_chars,
-// unlike strtod, reads the point under any locale.
-double asRead(float value)
-{
-    if (!std::isfinite(value))
-        return value;
-    const std::string text = platform::shortest(value);
-    double decimal = value;
-    std::from_chars(text.data(), text.data() + text.size(), decimal);
-    return decimal;
 }
 
 std::string joined(const std::vector<std::string>& parts, const std::string& separator)
@@ -153,10 +140,11 @@ Value Propagation::input(const platform::Field& field, float value, std::string 
 
 Value Propagation::input(float value, float uncertainty, std::string symbol, std::string unit)
 {
-    Value v(asRead(value));
+    Value v(series::asRead(value));
     if (inputs.size() < maxInputs) {
         v.slopes[inputs.size()] = 1.0;
-        inputs.push_back({std::move(symbol), std::move(unit), v.value, asRead(uncertainty)});
+        inputs.push_back(
+            {std::move(symbol), std::move(unit), v.value, series::asRead(uncertainty)});
     }
     return v;
 }
