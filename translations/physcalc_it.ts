@@ -2503,6 +2503,17 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     </message>
 </context>
 <context>
+    <name>VectorListPart</name>
+    <message>
+        <source>List of vectors</source>
+        <translation>Elenco dei vettori</translation>
+    </message>
+    <message>
+        <source>One line per vector: name/magnitude/angle/direction</source>
+        <translation>Una riga per vettore: nome/modulo/angolo/direzione</translation>
+    </message>
+</context>
+<context>
     <name>Vectors</name>
     <message>
         <source>Components of each vector</source>
@@ -2577,14 +2588,6 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     <message>
         <source>Vectors entered (name/magnitude/angle/direction)</source>
         <translation>Vettori inseriti (nome/modulo/angolo/direzione)</translation>
-    </message>
-    <message>
-        <source>List of vectors</source>
-        <translation>Elenco dei vettori</translation>
-    </message>
-    <message>
-        <source>One line per vector: name/magnitude/angle/direction</source>
-        <translation>Una riga per vettore: nome/modulo/angolo/direzione</translation>
     </message>
     <message>
         <source>Resultant</source>

@@ -25,6 +25,7 @@
 #include "ui_PianoFrictionPart.h"
 #include "ui_PianoSlopePart.h"
 #include "ui_PianoWindow.h"
+#include "ui_VectorListPart.h"
 #include "ui_VectorsWindow.h"
 
 #include <QAction>
@@ -790,7 +791,14 @@ void Interface::connectVectors()
     const Ui::CountPanel& countPanel = windows->countPanel->ui;
     const Ui::NewVectorSheet& sheet = windows->newVectorSheet->ui;
     c.angle = outlets.field(sheet.angle);
-    c.listOfVectors = outlets.field(window.listOfVectors);
+    // The list's multi-line edit brings much of Qt's text code with it: it
+    // is built when the window is first shown, and holds what was entered
+    // before then.
+    PlainTextField* list = outlets.laterField();
+    c.listOfVectors = list;
+    buildOnFirstShow<Ui::VectorListPart>(window.listLayout, [list](const Ui::VectorListPart& part) {
+        list->attach(part.listOfVectors);
+    });
     c.myself = outlets.window(&windows->vectors);
     c.name = outlets.field(sheet.name);
     c.newVectWin = outlets.window(windows->newVectorSheet);

@@ -29,15 +29,23 @@ struct Added
     std::uint32_t typed = 0;
 };
 std::vector<Added> added;
-// The texts typed, from index 1 on; kept until the series is reset.
-std::vector<std::string> typedTexts(1);
+// The texts typed, kept until the series is reset; entry i is index i + 1.
+// Empty until a reading is noted: a vector built at start would put this
+// file's code among the pages every start reads.
+std::vector<std::string> typedTexts;
 
 std::uint32_t keep(const std::string& typed)
 {
     if (typed.empty())
         return 0;
     typedTexts.push_back(typed);
-    return static_cast<std::uint32_t>(typedTexts.size() - 1);
+    return static_cast<std::uint32_t>(typedTexts.size());
+}
+
+const std::string& typedText(std::uint32_t index)
+{
+    static const std::string none;
+    return index == 0 ? none : typedTexts[index - 1];
 }
 series::Statistics statistics;
 std::vector<bool> flagged;
@@ -152,7 +160,7 @@ void showSheetNotes(ErrorController& c)
         if (added[i].typed != 0) {
             lines.push_back(
                 {PHYSCALC_TRANSLATE_NOOP("LabSheet", "Value %1 typed “%2”, read as %3."),
-                 {std::to_string(i + 1), typedTexts[added[i].typed], shortest(added[i].value)}});
+                 {std::to_string(i + 1), typedText(added[i].typed), shortest(added[i].value)}});
         }
     }
     c.labSheet->showNotes(lines);
@@ -195,7 +203,7 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
         values.push_back(entry.value);
     const auto from = added.begin() + static_cast<std::ptrdiff_t>(first);
     for (auto it = from; it != from + static_cast<std::ptrdiff_t>(count); ++it) {
-        change.removed.push_back({it->value, typedTexts[it->typed]});
+        change.removed.push_back({it->value, typedText(it->typed)});
         notedCount -= it->typed == 0 ? 0 : 1;
     }
     for (const Entry& entry : with)
@@ -556,7 +564,7 @@ void ErrorController::sendSheetToLog(platform::Sender)
     for (std::size_t i = 0; i < added.size(); ++i) {
         platform::Quantity value{"x" + std::to_string(i + 1), shortest(added[i].value), unit};
         if (added[i].typed != 0) {
-            value.typed = typedTexts[added[i].typed];
+            value.typed = typedText(added[i].typed);
             value.note = {PHYSCALC_TRANSLATE_NOOP("LabSheet", "read as %1"),
                           {shortest(added[i].value)}};
         }
@@ -600,7 +608,7 @@ void reset(Totals from)
     flagged.clear();
     flaggedCount = 0;
     notedCount = 0;
-    typedTexts.resize(1);
+    typedTexts.clear();
     undoable.reset();
     sent = true;
 }

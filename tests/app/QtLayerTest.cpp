@@ -153,6 +153,8 @@ private Q_SLOTS:
         QFETCH(QString, window);
         QFETCH(QStringList, inputs);
         QFETCH(QStringList, results);
+        // Some fields are built as their window is first shown.
+        this->window(window)->show();
         for (const auto& [fields, result] : {std::pair{inputs, false}, std::pair{results, true}}) {
             for (const QString& name : fields)
                 QVERIFY2(find(this->window(window), qPrintable(name))->property("readOnly")

@@ -28,17 +28,22 @@ private Q_SLOTS:
         for (const char* sheet : {"firstPanel", "newVectWin"})
             test::find(topLevel(QStringLiteral("vectWin")), sheet); // or a fatal error
 
-        // What a tool offers beside its fields waits for its first showing,
-        // even after the event loop has polished the hidden window.
-        QWidget* piano = topLevel(QStringLiteral("pianoWin"));
+        // What a tool offers beside its fields, and the vector list with
+        // the text code it brings, wait for the window's first showing, even
+        // after the event loop has polished the hidden window.
         QTest::qWait(50);
-        const QStringList parts{QStringLiteral("showWorking"), QStringLiteral("numberHint"),
-                                QStringLiteral("closeWindowAction"), QStringLiteral("slopePart")};
-        for (const QString& part : parts)
-            QVERIFY2(piano->findChild<QObject*>(part) == nullptr, qPrintable(part));
-        piano->show();
-        for (const QString& part : parts)
-            QVERIFY2(piano->findChild<QObject*>(part) != nullptr, qPrintable(part));
+        const std::pair<const char*, QStringList> lazy[] = {
+            {"pianoWin",
+             {u"showWorking"_qs, u"numberHint"_qs, u"closeWindowAction"_qs, u"slopePart"_qs}},
+            {"vectWin", {u"listOfVectors"_qs}}};
+        for (const auto& [name, parts] : lazy) {
+            QWidget* window = topLevel(QString::fromLatin1(name));
+            for (const QString& part : parts)
+                QVERIFY2(window->findChild<QObject*>(part) == nullptr, qPrintable(part));
+            window->show();
+            for (const QString& part : parts)
+                QVERIFY2(window->findChild<QObject*>(part) != nullptr, qPrintable(part));
+        }
     }
 
     void a_shortcut_pressed_at_once_opens_its_tool()

@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace platform::qt {
 
@@ -124,12 +125,22 @@ PlainTextField::PlainTextField(QPlainTextEdit* textEdit)
 
 std::string PlainTextField::stringValue() const
 {
-    return edit->toPlainText().toStdString();
+    return edit != nullptr ? edit->toPlainText().toStdString() : held;
 }
 
 void PlainTextField::setStringValue(const std::string& text)
 {
+    if (edit == nullptr) {
+        held = text;
+        return;
+    }
     edit->setPlainText(QString::fromStdString(text));
+}
+
+void PlainTextField::attach(QPlainTextEdit* built)
+{
+    edit = built;
+    edit->setPlainText(QString::fromStdString(std::exchange(held, {})));
 }
 
 ComboBoxChoice::ComboBoxChoice(QComboBox* comboBox)
@@ -300,6 +311,14 @@ Field* Outlets::field(QPlainTextEdit* edit)
     return fields.emplace_back(std::make_unique<PlainTextField>(edit)).get();
 }
 
+PlainTextField* Outlets::laterField()
+{
+    auto field = std::make_unique<PlainTextField>();
+    PlainTextField* later = field.get();
+    fields.push_back(std::move(field));
+    return later;
+}
+
 TextPane* Outlets::pane(QWidget* host, const QString& objectName, const QString& accessibleName)
 {
     return panes.emplace_back(std::make_unique<TextPaneView>(host, objectName, accessibleName))
@@ -450,12 +469,26 @@ void placeInTabOrder(QWidget* built)
         next != nullptr ? next->previousInFocusChain() : window->previousInFocusChain();
     while (previous != window && !isOther(previous))
         previous = previous->previousInFocusChain();
-    if (previous == window)
-        return;
-    for (QWidget* widget : moved) {
-        QWidget::setTabOrder(previous, widget);
-        previous = widget;
+    // Before the first input of all, Qt will not place a widget after the
+    // last one, as Tab already wraps there: the widget just before the first
+    // input, one that takes no Tab (a group or a label), holds the place.
+    QWidget* holder = nullptr;
+    if (previous == window) {
+        holder = next != nullptr ? next->previousInFocusChain() : nullptr;
+        if (holder == nullptr || holder == window || isPart(holder))
+            return;
+        previous = holder;
     }
+    const Qt::FocusPolicy policy = previous->focusPolicy();
+    if (holder != nullptr)
+        holder->setFocusPolicy(Qt::TabFocus);
+    QWidget* after = previous;
+    for (QWidget* widget : moved) {
+        QWidget::setTabOrder(after, widget);
+        after = widget;
+    }
+    if (holder != nullptr)
+        holder->setFocusPolicy(policy);
 }
 
 void keepOnScreen(QWidget* window)

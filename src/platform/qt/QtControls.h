@@ -37,15 +37,19 @@ private:
     QPointer<QLineEdit> edit;
 };
 
+// A multi-line field, possibly built after the controller first writes it:
+// until attached it keeps the text, which the edit then shows.
 class PlainTextField final : public Field
 {
 public:
-    explicit PlainTextField(QPlainTextEdit* edit);
+    explicit PlainTextField(QPlainTextEdit* edit = nullptr);
     std::string stringValue() const override;
     void setStringValue(const std::string& text) override;
+    void attach(QPlainTextEdit* built);
 
 private:
     QPointer<QPlainTextEdit> edit;
+    std::string held;
 };
 
 class ComboBoxChoice final : public ChoiceControl
@@ -129,6 +133,8 @@ class Outlets
 public:
     Field* field(QLineEdit* edit);
     Field* field(QPlainTextEdit* edit);
+    // A multi-line field whose edit is attached when it is built.
+    PlainTextField* laterField();
     // A pane built in host's layout on first use, or a label.
     TextPane* pane(QWidget* host, const QString& objectName, const QString& accessibleName);
     TextPane* pane(QLabel* label);
