@@ -932,6 +932,10 @@
         <source>On the point of moving: the push of %1 N equals the greatest static friction, %2 N. Once moving, it goes on as below.</source>
         <translation>Sul punto di muoversi: la spinta di %1 N è uguale all&apos;attrito statico massimo, %2 N. Una volta in moto, prosegue come sotto.</translation>
     </message>
+    <message>
+        <source>Within the uncertainties, the push, %1, and the greatest static friction, %2, overlap: whether the body moves is not certain.</source>
+        <translation>Entro le incertezze, la spinta, %1, e l&apos;attrito statico massimo, %2, si sovrappongono: non è certo se il corpo si muova.</translation>
+    </message>
 </context>
 <context>
     <name>Interface</name>
@@ -2294,6 +2298,10 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
         <source>Slides down the ramp: the pull along it, %1 N, is more than the greatest static friction, %2 N.</source>
         <translation>Scivola verso il basso: la forza lungo il piano, %1 N, supera l&apos;attrito statico massimo, %2 N.</translation>
     </message>
+    <message>
+        <source>Within the uncertainties, the pull along the ramp, %1, and the greatest static friction, %2, overlap: whether the body stays or slides is not certain.</source>
+        <translation>Entro le incertezze, la forza lungo il piano, %1, e l&apos;attrito statico massimo, %2, si sovrappongono: non è certo se il corpo resti fermo o scivoli.</translation>
+    </message>
 </context>
 <context>
     <name>Reading</name>
@@ -2927,6 +2935,22 @@ media corrente a sinistra. ⚠ segna un valore a oltre 3 s dalla media degli alt
     <message>
         <source>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</source>
         <translation>a = g (sin α − μk cos α) = 9.81 m/s² × (sin %1° − %2 × cos %1°) = %3 m/s²</translation>
+    </message>
+    <message>
+        <source>Pₛ = W∥ + μs · N = %1 N + %2 N = %3 N</source>
+        <translation>Pₛ = W∥ + μs · N = %1 N + %2 N = %3 N</translation>
+    </message>
+    <message>
+        <source>Pₖ = W∥ + μk · N = %1 N + %2 N = %3 N</source>
+        <translation>Pₖ = W∥ + μk · N = %1 N + %2 N = %3 N</translation>
+    </message>
+    <message>
+        <source>Pₛ = max(μs · N − W∥, 0) = max(%1 N − %2 N, 0) = %3 N</source>
+        <translation>Pₛ = max(μs · N − W∥, 0) = max(%1 N − %2 N, 0) = %3 N</translation>
+    </message>
+    <message>
+        <source>Pₖ = max(μk · N − W∥, 0) = max(%1 N − %2 N, 0) = %3 N</source>
+        <translation>Pₖ = max(μk · N − W∥, 0) = max(%1 N − %2 N, 0) = %3 N</translation>
     </message>
 </context>
 <context>

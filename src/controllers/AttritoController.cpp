@@ -308,6 +308,24 @@ void AttritoController::getMotion(platform::Sender)
     const float net = atRest ? 0.0f : P - kinetic;
     const float a = atRest ? 0.0f : net / m;
 
+    // The same formulas in Value, for the uncertainties typed beside the inputs.
+    using uncertainty::Value;
+    uncertainty::Propagation errors(press);
+    const Value massV = byMass ? errors.input(*motionMass, m, "m", "kg") : Value();
+    const Value normalV = byMass ? massV * Value(g) : errors.input(*motionNormal, N, "N", "N");
+    const Value pushV = errors.input(*motionPush, P, "P", "N");
+    const Value staticMaxV = errors.input(*motionKs, ks, "\u03bcs", "") * normalV;
+    const Value kineticV = errors.input(*motionKd, kd, "\u03bck", "") * normalV;
+    const Value netV = pushV - kineticV;
+    if (byMass)
+        errors.result("N", N, normalV, "N", true);
+    errors.result("\u03bcs\u00b7N", staticMax, staticMaxV, "N", true);
+    errors.result("F", friction, atRest ? pushV : kineticV, "N", !atRest);
+    if (!atRest) {
+        errors.result("F net", net, netV, "N", false);
+        errors.result("a", a, netV / (byMass ? massV : normalV / Value(g)), "m/s\u00b2", true);
+    }
+
     const auto shown = [](float value) { return platform::stringWithFormat("%0.2f", value); };
     press.display(*motionStaticMax, "%0.2f", staticMax);
     press.display(*motionFriction, "%0.2f", friction);
@@ -337,11 +355,24 @@ void AttritoController::getMotion(platform::Sender)
             {PHYSCALC_TRANSLATE_NOOP("Notes", "The push is less than the kinetic friction: once "
                                               "moving, the body slows down (a below 0) and stops."),
              {}});
+    // Within the uncertainties the comparison may go either way.
+    const bool uncertainVerdict = errors.mayBeEqual(P, pushV, staticMax, staticMaxV);
+    const Text overlap{PHYSCALC_TRANSLATE_NOOP(
+                           "Friction", "Within the uncertainties, the push, %1, and the greatest "
+                                       "static friction, %2, overlap: whether the body moves is "
+                                       "not certain."),
+                       {uncertainty::withUncertainty(P, errors.spread(pushV), "N"),
+                        uncertainty::withUncertainty(staticMax, errors.spread(staticMaxV), "N")}};
+    if (uncertainVerdict)
+        press.add(overlap);
     press.finish(notes);
+    errors.show(uncertainties);
 
     lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bcs \u00b7 N = %1 \u00d7 %2 N = %3 N"),
                      {shortest(ks), shortest(N), shown(staticMax)}});
     lines.push_back(verdict);
+    if (uncertainVerdict)
+        lines.push_back(overlap);
     if (atRest) {
         lines.push_back({PHYSCALC_TRANSLATE_NOOP(
                              "Working", "At rest, friction holds the push: F = P = %1 N, a = 0"),
@@ -365,7 +396,7 @@ void AttritoController::getMotion(platform::Sender)
                        {"F", shown(friction)},
                        {"F net", shown(net)},
                        {"a", platform::stringWithFormat("%0.3f", a)}}},
-                     lines);
+                     lines, &errors);
     if (blockDrawing != nullptr) {
         drawBlock(*blockDrawing, friction, N, !atRest);
         blockDrawing->setCaption(verdict);

@@ -420,8 +420,10 @@ void PianoController::analyzeFriction(platform::Sender)
          {shortest(W), shortest(alpha), shown(parallel)}});
 
     float kd = 0.0f;
-    if (!typed(*rampKd) && typed(*rampFk)) {
-        const float f = press.read(*rampFk, "N", "f");
+    const bool kdFromFriction = !typed(*rampKd) && typed(*rampFk);
+    float f = 0.0f;
+    if (kdFromFriction) {
+        f = press.read(*rampFk, "N", "f");
         kd = f / N;
         inputs.push_back({"f", shortest(f)});
         lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck = f / N = %1 N / %2 N = %3"),
@@ -452,6 +454,44 @@ void PianoController::analyzeFriction(platform::Sender)
     const bool pushUp = !(P < 0.0f);
     const float start = pushUp ? parallel + staticMax : std::max(staticMax - parallel, 0.0f);
     const float steady = pushUp ? parallel + kinetic : std::max(kinetic - parallel, 0.0f);
+
+    // The same formulas in Value, for the uncertainties typed beside the inputs.
+    using uncertainty::Value;
+    uncertainty::Propagation errors(press);
+    const Value massV = byMass ? errors.input(*rampMass, m, "m", "kg") : Value();
+    const Value weightV = byMass ? massV * Value(g) : errors.input(*rampWeight, W, "W", "N");
+    const Value angleV = errors.input(*rampAngle, alpha, "\u03b1", "\u00b0");
+    const auto inputOrNone = [&errors](const platform::Field& field, float value,
+                                       const char* symbol, const char* unit) {
+        return typed(field) ? errors.input(field, value, symbol, unit) : Value(value);
+    };
+    const Value ksV = inputOrNone(*rampKs, ks, "\u03bcs", "");
+    const Value pushV = inputOrNone(*rampPush, P, "P", "N");
+    const Value normalV = weightV * uncertainty::cosDegrees(angleV);
+    const Value parallelV = weightV * uncertainty::sinDegrees(angleV);
+    const Value kdV = kdFromFriction ? errors.input(*rampFk, f, "f", "N") / normalV
+                                     : inputOrNone(*rampKd, kd, "\u03bck", "");
+    const Value staticMaxV = ksV * normalV;
+    const Value kineticV = kdV * normalV;
+    const Value sizeV = up ? pushV - parallelV : parallelV - pushV;
+    const Value netV = sizeV - kineticV;
+    const Value startV = pushUp ? parallelV + staticMaxV : staticMaxV - parallelV;
+    const Value steadyV = pushUp ? parallelV + kineticV : kineticV - parallelV;
+    errors.result("N", N, normalV, "N", true);
+    errors.result("W\u2225", parallel, parallelV, "N", true);
+    if (kdFromFriction)
+        errors.result("\u03bck", kd, kdV, "", true);
+    errors.result("\u03bcs\u00b7N", staticMax, staticMaxV, "N", true);
+    errors.result("f", friction, atRest ? sizeV : kineticV, "N", !atRest);
+    if (!atRest) {
+        errors.result("F net", net, netV, "N", false);
+        errors.result("a", a, netV / (byMass ? massV : weightV / Value(g)), "m/s\u00b2", true);
+    }
+    // A push the clamp made 0 depends on nothing typed.
+    if (start > 0.0f)
+        errors.result("P\u209b", start, startV, "N", false);
+    if (steady > 0.0f)
+        errors.result("P\u2096", steady, steadyV, "N", false);
 
     const std::vector<std::string> compared{shown(size), shown(staticMax)};
     Text verdict{PHYSCALC_TRANSLATE_NOOP("Ramp",
@@ -498,7 +538,18 @@ void PianoController::analyzeFriction(platform::Sender)
         press.inform({PHYSCALC_TRANSLATE_NOOP("Notes", "W∥ alone overcomes static friction: no "
                                                        "push down the ramp is needed to start it."),
                       {}});
+    // Within the uncertainties the comparison may go either way.
+    const bool uncertainVerdict = errors.mayBeEqual(size, sizeV, staticMax, staticMaxV);
+    const Text overlap{PHYSCALC_TRANSLATE_NOOP(
+                           "Ramp", "Within the uncertainties, the pull along the ramp, %1, and "
+                                   "the greatest static friction, %2, overlap: whether the body "
+                                   "stays or slides is not certain."),
+                       {uncertainty::withUncertainty(size, errors.spread(sizeV), "N"),
+                        uncertainty::withUncertainty(staticMax, errors.spread(staticMaxV), "N")}};
+    if (uncertainVerdict)
+        press.add(overlap);
     press.finish(notes);
+    errors.show(uncertainties);
 
     lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bcs \u00b7 N = %1 \u00d7 %2 N = %3 N"),
                      {shortest(ks), shown(N), shown(staticMax)}});
@@ -507,6 +558,8 @@ void PianoController::analyzeFriction(platform::Sender)
              "Working", "Pull along the ramp = P \u2212 W\u2225 = %1 N \u2212 %2 N = %3 N"),
          {shortest(P), shown(parallel), shown(pull)}});
     lines.push_back(verdict);
+    if (uncertainVerdict)
+        lines.push_back(overlap);
     if (!atRest) {
         lines.push_back(
             {PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck \u00b7 N = %1 \u00d7 %2 N = %3 N"),
@@ -524,6 +577,27 @@ void PianoController::analyzeFriction(platform::Sender)
                                          "%1\u00b0) = %3 m/s\u00b2"),
                  {shortest(alpha), shortest(kd), platform::stringWithFormat("%0.3f", a)}});
     }
+    // The push that starts the body up the ramp (or down it, when the push
+    // typed goes down), and the one that keeps it at steady speed.
+    if (pushUp) {
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working",
+                                     "P\u209b = W\u2225 + \u03bcs \u00b7 N = %1 N + %2 N = %3 N"),
+             {shown(parallel), shown(staticMax), shown(start)}});
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working",
+                                     "P\u2096 = W\u2225 + \u03bck \u00b7 N = %1 N + %2 N = %3 N"),
+             {shown(parallel), shown(kinetic), shown(steady)}});
+    } else {
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "P\u209b = max(\u03bcs \u00b7 N \u2212 W\u2225, 0) "
+                                                "= max(%1 N \u2212 %2 N, 0) = %3 N"),
+             {shown(staticMax), shown(parallel), shown(start)}});
+        lines.push_back(
+            {PHYSCALC_TRANSLATE_NOOP("Working", "P\u2096 = max(\u03bck \u00b7 N \u2212 W\u2225, 0) "
+                                                "= max(%1 N \u2212 %2 N, 0) = %3 N"),
+             {shown(kinetic), shown(parallel), shown(steady)}});
+    }
     working::publish(press, working, log,
                      {Text{PHYSCALC_TRANSLATE_NOOP("Working", "Inclined plane"), {}},
                       inputs,
@@ -532,8 +606,10 @@ void PianoController::analyzeFriction(platform::Sender)
                        {"\u03bck", platform::stringWithFormat("%0.4f", kd)},
                        {"f", shown(friction)},
                        {"F net", shown(net)},
-                       {"a", platform::stringWithFormat("%0.3f", a)}}},
-                     lines);
+                       {"a", platform::stringWithFormat("%0.3f", a)},
+                       {"P\u209b", shown(start)},
+                       {"P\u2096", shown(steady)}}},
+                     lines, &errors);
 
     if (rampDrawing == nullptr)
         return;

@@ -235,6 +235,23 @@ void Propagation::result(const std::string& symbol, double shown, const Value& w
     quantities.push_back({symbol + " \u00b1 \u0394" + symbol, both});
 }
 
+double Propagation::spread(const Value& worked) const
+{
+    double total = 0.0;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const double term = std::fabs(worked.slopes[i]) * inputs[i].uncertainty;
+        total += mode() == Mode::Quadrature ? term * term : term;
+    }
+    return mode() == Mode::Quadrature ? std::sqrt(total) : total;
+}
+
+bool Propagation::mayBeEqual(double first, const Value& firstWorked, double second,
+                             const Value& secondWorked) const
+{
+    const double margin = spread(firstWorked - secondWorked);
+    return margin > 0.0 && std::fabs(first - second) <= margin;
+}
+
 std::string Propagation::uncertaintyOf(const std::string& symbol) const
 {
     for (const Input& in : inputs) {

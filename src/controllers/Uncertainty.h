@@ -80,6 +80,14 @@ public:
     void result(const std::string& symbol, double shown, const Value& worked,
                 const std::string& unit, bool product);
 
+    // The uncertainty of a value worked from the inputs, by the rule chosen,
+    // without a line of its own: for comparing two results, say.
+    double spread(const Value& worked) const;
+    // Whether two results could be equal within their uncertainties: a
+    // verdict that compares them is then not certain.
+    bool mayBeEqual(double first, const Value& firstWorked, double second,
+                    const Value& secondWorked) const;
+
     // "W∥ = (6.0 ± 0.2) N", one line per result; none without uncertainty.
     const std::vector<platform::Text>& results() const { return lines; }
     // Each propagation step, after a line that names the rule.

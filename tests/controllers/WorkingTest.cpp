@@ -34,7 +34,14 @@ namespace {
     X(friction, kad) X(friction, kas) X(friction, mass) X(torque, alpha) X(torque, b) \
     X(torque, dist) X(torque, power1) X(torque, power2) X(torque, rx1) X(torque, rx2) \
     X(fluid, area) X(fluid, dens) X(fluid, forza) X(fluid, press1) X(fluid, press2) \
-    X(fluid, profond)
+    X(fluid, profond) X(piano, rampWeight) X(piano, rampMass) X(piano, rampAngle) \
+    X(piano, rampKs) X(piano, rampKd) X(piano, rampFk) X(piano, rampPush) X(piano, rampNormal) \
+    X(piano, rampPara) X(piano, rampStaticMax) X(piano, rampVerdict) X(piano, rampKdUsed) \
+    X(piano, rampFriction) X(piano, rampNet) X(piano, rampAccel) X(piano, rampStart) \
+    X(piano, rampSteady) X(friction, motionMass) X(friction, motionNormal) \
+    X(friction, motionPush) X(friction, motionKs) X(friction, motionKd) \
+    X(friction, motionStaticMax) X(friction, motionVerdict) X(friction, motionFriction) \
+    X(friction, motionNet) X(friction, motionAccel)
 #define VECTOR_OUTLETS(X) \
     X(tool, angle) X(tool, listOfVectors) X(tool, name) X(tool, power) \
     X(tool, numberOfVectors) X(tool, result) X(tool, rx) X(tool, ry)
@@ -256,12 +263,16 @@ TEST_P(Uncertainties, carry_into_every_result_by_either_rule)
             const std::string part = expected.substr(from, end - from);
             EXPECT_NE(shown.find(part), std::string::npos) << part << " not in\n" << shown;
         }
-        // The log keeps each uncertainty beside the input and the fixed result.
+        // The log keeps each uncertainty typed beside its input, and beside
+        // the fixed result.
         ASSERT_EQ(tools.log.recorded.size(), 1U);
-        EXPECT_TRUE(std::ranges::all_of(
-            tools.log.recorded.front().inputs, [&](const platform::Quantity& q) {
-                return q.value.find(" \u00b1 ") != std::string::npos || q.symbol == "b";
-            }));
+        EXPECT_EQ(std::ranges::count_if(tools.log.recorded.front().inputs,
+                                        [](const platform::Quantity& q) {
+                                            return q.value.find(" \u00b1 ") != std::string::npos;
+                                        }),
+                  std::ranges::count_if(GetParam().typed, [](const test::FieldText& typed) {
+                      return typed.text.find_first_of("\u00b1+") != std::string::npos;
+                  }));
         const std::vector<platform::Quantity>& results = tools.log.recorded.front().results;
         EXPECT_TRUE(std::ranges::any_of(results, [&](const platform::Quantity& q) {
             return q.symbol.find("\u00b1") != std::string::npos
@@ -288,7 +299,27 @@ INSTANTIATE_TEST_SUITE_P(Textbook, Uncertainties, testing::Values(
         "M = (6.3 \u00b1 0.3) N\u00b7m|= 4.140 %"},
     UncertainCase{"fluid_pressure", [](Tools& c) { c.fluid.getPress2(nullptr); },
         {{"dens", "1000 \u00b1 10"}, {"profond", "2 \u00b1 0.02"}},
-        "p = (19600 \u00b1 400) Pa", "p = (19600 \u00b1 300) Pa"}
+        "p = (19600 \u00b1 400) Pa", "p = (19600 \u00b1 300) Pa"},
+    // Sliding down 30° with μk = 0.2: the weight cancels out of a, so only
+    // Δμk reaches it, through g cos α; ΔF net = (sin α − μk cos α) ΔW + N Δμk.
+    UncertainCase{"ramp_with_friction", [](Tools& c) { c.piano.analyzeFriction(nullptr); },
+        {{"rampWeight", "100 \u00b1 1"}, {"rampAngle", "30"}, {"rampKs", "0.3"},
+         {"rampKd", "0.2 \u00b1 0.01"}},
+        "N = (86.6 \u00b1 0.9) N|F net = (32.7 \u00b1 1.2) N|a = (3.21 \u00b1 0.08) m/s\u00b2|"
+        "P\u2096 = (67.3 \u00b1 1.5) N",
+        "N = (86.6 \u00b1 0.9) N|F net = (32.7 \u00b1 0.9) N|a = (3.21 \u00b1 0.08) m/s\u00b2|"
+        "P\u2096 = (67.3 \u00b1 1.1) N"},
+    // The crate pushed with 700 N: Δa = ΔP / m + P Δm / m² + g Δμk.
+    UncertainCase{"push_across_level_ground", [](Tools& c) { c.friction.getMotion(nullptr); },
+        {{"motionMass", "120 \u00b1 1"}, {"motionPush", "700 \u00b1 5"}, {"motionKs", "0.5"},
+         {"motionKd", "0.3 \u00b1 0.01"}},
+        "\u03bcs\u00b7N = (589 \u00b1 5) N|F net = (347 \u00b1 20) N|a = (2.89 \u00b1 0.19) m/s\u00b2",
+        "F net = (347 \u00b1 13) N|a = (2.89 \u00b1 0.12) m/s\u00b2"},
+    UncertainCase{"push_at_the_limit", [](Tools& c) { c.friction.getMotion(nullptr); },
+        {{"motionMass", "120 \u00b1 1"}, {"motionPush", "590 \u00b1 5"}, {"motionKs", "0.5"},
+         {"motionKd", "0.3"}},
+        "the push, (590 \u00b1 5) N, and the greatest static friction, (589 \u00b1 5) N, "
+        "overlap", "(590 \u00b1 5) N, and the greatest static friction, (589 \u00b1 5) N, overlap"}
 ), test::RowName{});
 // clang-format on
 
@@ -321,53 +352,91 @@ TEST(VectorUncertainties, carry_into_the_sum_its_components_and_its_direction)
 // The rules checked against the formulas themselves, through the fixed
 // results: the maximum error against the extremes over the corners of the
 // input intervals, the quadrature against a Monte Carlo spread.
+
+// The texts typed into the inputs, by field.
+using Typed = std::vector<std::pair<std::string, std::string>>;
+// Presses with those inputs: the result shown, and the uncertainty the
+// working gives it.
+using Run = std::function<std::pair<double, double>(const Typed&)>;
+
 struct Spread
 {
     std::string name;
-    std::function<void(Tools&)> press;
-    std::string result; // a field shown with enough digits for the spread
-    std::string symbol; // its working's Δ line
+    Run run;
     std::vector<std::tuple<std::string, double, double>> inputs; // field, value, uncertainty
 };
 
-double workedUncertainty(const Tools& tools, const std::string& symbol)
+double workedUncertainty(const test::MemoryPane& pane, const std::string& symbol)
 {
     std::string last;
-    for (const platform::Text& line : tools.pane.lines) {
+    for (const platform::Text& line : pane.lines) {
         const std::string text = platform::english(line);
         if (text.starts_with("\u0394" + symbol + " = "))
             last = text;
     }
-    return platform::readFloat(last.substr(last.rfind("= ") + 2));
+    // None when no input had an uncertainty.
+    return last.empty() ? NAN : platform::readFloat(last.substr(last.rfind("= ") + 2));
+}
+
+// A result field, shown with enough digits for the spread, and the symbol
+// of its working's Δ line.
+Run onTools(std::function<void(Tools&)> press, std::string result, std::string symbol)
+{
+    return [=](const Typed& typed) {
+        Tools tools;
+        for (const auto& [field, text] : typed)
+            tools.fields.at(field).text = text;
+        press(tools);
+        return std::pair{double{platform::readFloat(tools.fields.at(result).text)},
+                         workedUncertainty(tools.pane, symbol)};
+    };
+}
+
+// Two vectors, each typed as magnitude and angle within its quadrant.
+std::pair<double, double> vectorSum(const Typed& typed)
+{
+    test::VectorTool tool;
+    test::MemoryPane pane;
+    tool.controller.working = &pane;
+    tool.declare("2");
+    tool.enter("A", typed.at(0).second, typed.at(1).second, "++");
+    tool.enter("B", typed.at(2).second, typed.at(3).second, "-+");
+    return {double{platform::readFloat(tool.result.text)}, workedUncertainty(pane, "R")};
 }
 
 TEST(UncertaintyRules, agree_with_the_corners_and_a_monte_carlo_spread)
 {
     // clang-format off
     const Spread cases[] = {
-        {"plane", [](Tools& c) { c.piano.analyze(nullptr); }, "labPara", "W\u2225",
+        {"plane", onTools([](Tools& c) { c.piano.analyze(nullptr); }, "labPara", "W\u2225"),
          {{"weight", 1000, 1}, {"height", 30, 0.03}, {"base", 40, 0}, {"lenght", 50, 0.05}}},
-        {"slope", [](Tools& c) { c.piano.analyzeSlope(nullptr); }, "slopeOrto", "W\u22a5",
+        {"slope", onTools([](Tools& c) { c.piano.analyzeSlope(nullptr); }, "slopeOrto", "W\u22a5"),
          {{"slopeWeight", 1000, 1}, {"slopeAngle", 30, 0.05}}},
-        {"torque", [](Tools& c) { c.torque.getSimple(nullptr); }, "rx1", "M",
+        {"torque", onTools([](Tools& c) { c.torque.getSimple(nullptr); }, "rx1", "M"),
          {{"alpha", 30, 0.05}, {"dist", 25, 0.025}, {"power1", 500, 0.5}}},
-        {"friction", [](Tools& c) { c.friction.getKas(nullptr); }, "kas", "k\u209b",
+        {"friction", onTools([](Tools& c) { c.friction.getKas(nullptr); }, "kas", "k\u209b"),
          {{"f1d", 200000, 200}, {"fpOfstat", 50, 0.05}}},
-        {"fluid", [](Tools& c) { c.fluid.getH(nullptr); }, "profond", "h",
+        {"fluid", onTools([](Tools& c) { c.fluid.getH(nullptr); }, "profond", "h"),
          {{"dens", 1000, 1}, {"press2", 196200, 150}}},
+        {"ramp", onTools([](Tools& c) { c.piano.analyzeFriction(nullptr); }, "rampNet", "F net"),
+         {{"rampWeight", 100000, 100}, {"rampAngle", 30, 0.05}, {"rampKs", 0.3, 0},
+          {"rampKd", 0.2, 0.001}}},
+        {"push", onTools([](Tools& c) { c.friction.getMotion(nullptr); }, "motionNet", "F net"),
+         {{"motionMass", 1200, 1}, {"motionPush", 70000, 50}, {"motionKs", 0.5, 0},
+          {"motionKd", 0.3, 0.001}}},
+        {"vectors", vectorSum,
+         {{"power", 3000, 3}, {"angle", 20, 0.05}, {"power", 4000, 4}, {"angle", 50, 0.05}}},
     };
     // clang-format on
-    const auto typeAll = [](Tools& tools, const Spread& c, const std::vector<double>& values,
-                            bool withErrors) {
+    const auto typed = [](const Spread& c, const std::vector<double>& values, bool withErrors) {
+        Typed texts;
         for (std::size_t i = 0; i < c.inputs.size(); ++i) {
             std::string text = platform::shortest(values[i]);
             if (withErrors && std::get<2>(c.inputs[i]) > 0.0)
                 text += " \u00b1 " + platform::shortest(std::get<2>(c.inputs[i]));
-            tools.fields.at(std::get<0>(c.inputs[i])).text = text;
+            texts.emplace_back(std::get<0>(c.inputs[i]), text);
         }
-    };
-    const auto result = [](Tools& tools, const Spread& c) {
-        return double{platform::readFloat(tools.fields.at(c.result).text)};
+        return texts;
     };
     for (const Spread& c : cases) {
         std::vector<double> centre;
@@ -376,10 +445,7 @@ TEST(UncertaintyRules, agree_with_the_corners_and_a_monte_carlo_spread)
         double rule[2] = {};
         for (const auto mode : {uncertainty::Mode::MaximumError, uncertainty::Mode::Quadrature}) {
             uncertainty::setMode(mode);
-            Tools tools;
-            typeAll(tools, c, centre, true);
-            c.press(tools);
-            rule[mode == uncertainty::Mode::Quadrature] = workedUncertainty(tools, c.symbol);
+            rule[mode == uncertainty::Mode::Quadrature] = c.run(typed(c, centre, true)).second;
         }
         uncertainty::setMode(uncertainty::Mode::MaximumError);
 
@@ -388,11 +454,9 @@ TEST(UncertaintyRules, agree_with_the_corners_and_a_monte_carlo_spread)
             std::vector<double> values = centre;
             for (std::size_t i = 0; i < values.size(); ++i)
                 values[i] += ((corner >> i) & 1U ? 1 : -1) * std::get<2>(c.inputs[i]);
-            Tools tools;
-            typeAll(tools, c, values, false);
-            c.press(tools);
-            low = std::min(low, result(tools, c));
-            high = std::max(high, result(tools, c));
+            const double shown = c.run(typed(c, values, false)).first;
+            low = std::min(low, shown);
+            high = std::max(high, shown);
         }
         EXPECT_NEAR(rule[0], (high - low) / 2, 0.01 * rule[0]) << c.name;
 
@@ -405,11 +469,9 @@ TEST(UncertaintyRules, agree_with_the_corners_and_a_monte_carlo_spread)
                 std::normal_distribution<double> noise(0.0, std::get<2>(c.inputs[i]));
                 values[i] += std::get<2>(c.inputs[i]) > 0.0 ? noise(random) : 0.0;
             }
-            Tools tools;
-            typeAll(tools, c, values, false);
-            c.press(tools);
-            sum += result(tools, c);
-            squares += result(tools, c) * result(tools, c);
+            const double shown = c.run(typed(c, values, false)).first;
+            sum += shown;
+            squares += shown * shown;
         }
         const double mean = sum / samples;
         const double deviation = std::sqrt(squares / samples - mean * mean);
