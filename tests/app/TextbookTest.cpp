@@ -25,6 +25,12 @@ double radians(double degrees)
     return degrees * std::numbers::pi / 180.0;
 }
 
+// "field=text" typed, or a button pressed, one after another.
+QStringList steps(const QString& listed)
+{
+    return listed.split(u"; "_qs);
+}
+
 QString fixed(double value, int decimals)
 {
     return QString::number(value, 'f', decimals);
@@ -75,8 +81,7 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         const double N = 62.0 * g * std::cos(radians(25.0));
         QTest::newRow("skier's kinetic coefficient")
             << u"awakePiano"_qs << u"pianoWin"_qs
-            << QStringList{u"rampMass=62"_qs, u"rampAngle=25"_qs, u"rampFk=45.0"_qs,
-                           u"analyzeFriction"_qs}
+            << steps(u"rampMass=62; rampAngle=25; rampFk=45.0; analyzeFriction"_qs)
             << Answers{{u"rampNormal"_qs, fixed(N, 2)}, {u"rampKdUsed"_qs, fixed(45.0 / N, 4)}};
     }
     {
@@ -85,8 +90,7 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         const double a = g * (std::sin(radians(30.0)) - 0.30 * std::cos(radians(30.0)));
         QTest::newRow("block sliding down a ramp")
             << u"awakePiano"_qs << u"pianoWin"_qs
-            << QStringList{u"rampMass=5.0"_qs, u"rampAngle=30"_qs, u"rampKs=0.40"_qs,
-                           u"rampKd=0.30"_qs, u"analyzeFriction"_qs}
+            << steps(u"rampMass=5.0; rampAngle=30; rampKs=0.40; rampKd=0.30; analyzeFriction"_qs)
             << Answers{{u"rampAccel"_qs, fixed(a, 3)},
                        {u"rampFriction"_qs, fixed(0.30 * 5.0 * g * std::cos(radians(30.0)), 2)},
                        {u"rampVerdict"_qs, u"Slides down the ramp"_qs}};
@@ -97,27 +101,25 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         const double W = 20.0 * g;
         const double steady = W * (std::sin(radians(20.0)) + 0.25 * std::cos(radians(20.0)));
         const double start = W * (std::sin(radians(20.0)) + 0.35 * std::cos(radians(20.0)));
-        QTest::newRow("push up a ramp")
-            << u"awakePiano"_qs << u"pianoWin"_qs
-            << QStringList{u"rampMass=20"_qs, u"rampAngle=20"_qs, u"rampKs=0.35"_qs,
-                           u"rampKd=0.25"_qs, u"rampPush=100"_qs, u"analyzeFriction"_qs}
-            << Answers{{u"rampSteady"_qs, fixed(steady, 2)},
-                       {u"rampStart"_qs, fixed(start, 2)},
-                       {u"rampVerdict"_qs, u"Stays at rest"_qs}};
+        QTest::newRow("push up a ramp") << u"awakePiano"_qs << u"pianoWin"_qs
+                                        << steps(u"rampMass=20; rampAngle=20; rampKs=0.35; "
+                                                 u"rampKd=0.25; rampPush=100; analyzeFriction"_qs)
+                                        << Answers{{u"rampSteady"_qs, fixed(steady, 2)},
+                                                   {u"rampStart"_qs, fixed(start, 2)},
+                                                   {u"rampVerdict"_qs, u"Stays at rest"_qs}};
     }
     {
         // A 10 kg box resting on a 10° ramp, μs 0.50, μk 0.40, to be pushed
         // down it: μs · N − W∥ starts it, μk · N − W∥ keeps it going.
         const double N = 10.0 * g * std::cos(radians(10.0));
         const double along = 10.0 * g * std::sin(radians(10.0));
-        QTest::newRow("push down a ramp")
-            << u"awakePiano"_qs << u"pianoWin"_qs
-            << QStringList{u"rampMass=10"_qs, u"rampAngle=10"_qs, u"rampKs=0.50"_qs,
-                           u"rampKd=0.40"_qs, u"rampPush=-1"_qs,  u"analyzeFriction"_qs}
-            << Answers{{u"rampStart"_qs, fixed(0.50 * N - along, 2)},
-                       {u"rampSteady"_qs, fixed(0.40 * N - along, 2)},
-                       {u"rampFriction"_qs, fixed(along + 1.0, 2)},
-                       {u"rampAccel"_qs, fixed(0.0, 3)}};
+        QTest::newRow("push down a ramp") << u"awakePiano"_qs << u"pianoWin"_qs
+                                          << steps(u"rampMass=10; rampAngle=10; rampKs=0.50; "
+                                                   u"rampKd=0.40; rampPush=-1; analyzeFriction"_qs)
+                                          << Answers{{u"rampStart"_qs, fixed(0.50 * N - along, 2)},
+                                                     {u"rampSteady"_qs, fixed(0.40 * N - along, 2)},
+                                                     {u"rampFriction"_qs, fixed(along + 1.0, 2)},
+                                                     {u"rampAccel"_qs, fixed(0.0, 3)}};
     }
     {
         // The crate: 120 kg, μs 0.500, μk 0.300. (a) the largest push that does
@@ -125,9 +127,8 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         const double largest = 0.500 * 120.0 * g;
         const double a = (588.60 - 0.300 * 120.0 * g) / 120.0;
         QTest::newRow("crate") << "awakeAttrito" << u"attrWin"_qs
-                               << QStringList{u"motionMass=120"_qs, u"motionKs=0.500"_qs,
-                                              u"motionKd=0.300"_qs, u"motionPush=588.60"_qs,
-                                              u"getMotion"_qs}
+                               << steps(u"motionMass=120; motionKs=0.500; "
+                                        u"motionKd=0.300; motionPush=588.60; getMotion"_qs)
                                << Answers{{u"motionStaticMax"_qs, fixed(largest, 2)},
                                           {u"motionAccel"_qs, fixed(a, 3)},
                                           {u"motionNet"_qs, fixed(588.60 - 0.300 * 120.0 * g, 2)},
@@ -139,8 +140,8 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         const double a = (100.0 - 0.30 * 245.0) / (245.0 / g);
         QTest::newRow("box given its normal force")
             << u"awakeAttrito"_qs << u"attrWin"_qs
-            << QStringList{u"motionNormal=245"_qs, u"motionKs=0.40"_qs, u"motionKd=0.30"_qs,
-                           u"motionPush=100"_qs, u"getMotion"_qs}
+            << steps(
+                   u"motionNormal=245; motionKs=0.40; motionKd=0.30; motionPush=100; getMotion"_qs)
             << Answers{{u"motionFriction"_qs, fixed(0.30 * 245.0, 2)},
                        {u"motionAccel"_qs, fixed(a, 3)},
                        {u"motionVerdict"_qs, u"Moves"_qs}};
@@ -150,14 +151,9 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         const double x = 12.0 * std::cos(radians(110.0)) + 20.0 * std::cos(radians(220.0));
         const double y = 12.0 * std::sin(radians(110.0)) + 20.0 * std::sin(radians(220.0));
         QTest::newRow("walk") << "awakeVectors" << u"vectWin"_qs
-                              << QStringList{u"numberOfVectors=2"_qs,
-                                             u"declareVectorsNumber"_qs,
-                                             u"power=12.0"_qs,
-                                             u"bearing=20° W of N"_qs,
-                                             u"confirm"_qs,
-                                             u"power=20.0"_qs,
-                                             u"bearing=40.0 S of W"_qs,
-                                             u"confirm"_qs}
+                              << steps(u"numberOfVectors=2; declareVectorsNumber; "
+                                       u"power=12.0; bearing=20° W of N; confirm; "
+                                       u"power=20.0; bearing=40.0 S of W; confirm"_qs)
                               << Answers{{u"resultBearing"_qs, bearing(x, y)},
                                          {u"result"_qs, fixed(std::hypot(x, y), 4)},
                                          {u"resultDirection"_qs,
@@ -169,21 +165,13 @@ void TextbookTest::a_problem_gives_the_books_answer_in_one_press_data()
         // W (in Italian, O).
         const double x = 300.0 * std::sin(radians(30.0)) + 150.0 * std::sin(radians(60.0)) - 50.0;
         const double y = 300.0 * std::cos(radians(30.0)) - 150.0 * std::cos(radians(60.0));
-        QTest::newRow("flight") << "awakeVectors" << u"vectWin"_qs
-                                << QStringList{u"numberOfVectors=3"_qs,
-                                               u"declareVectorsNumber"_qs,
-                                               u"power=300"_qs,
-                                               u"bearing=N30E"_qs,
-                                               u"confirm"_qs,
-                                               u"power=150"_qs,
-                                               u"bearing=s60e"_qs,
-                                               u"confirm"_qs,
-                                               u"power=50"_qs,
-                                               u"bearing=O"_qs,
-                                               u"confirm"_qs}
-                                << Answers{{u"resultBearing"_qs, bearing(x, y)},
-                                           {u"rx"_qs, fixed(x, 4)},
-                                           {u"ry"_qs, fixed(y, 4)}};
+        QTest::newRow("flight")
+            << "awakeVectors" << u"vectWin"_qs
+            << steps(u"numberOfVectors=3; declareVectorsNumber; power=300; bearing=N30E; confirm; "
+                     u"power=150; bearing=s60e; confirm; power=50; bearing=O; confirm"_qs)
+            << Answers{{u"resultBearing"_qs, bearing(x, y)},
+                       {u"rx"_qs, fixed(x, 4)},
+                       {u"ry"_qs, fixed(y, 4)}};
     }
 }
 
