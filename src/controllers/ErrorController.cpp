@@ -48,7 +48,9 @@ const std::string& typedText(std::uint32_t index)
     return index == 0 ? none : typedTexts[index - 1];
 }
 series::Statistics statistics;
-std::vector<bool> flagged;
+// Bytes, not bits: an edit at the start of a long series moves them all, and
+// shifting bits one by one costs more than a whole byte move.
+std::vector<std::uint8_t> flagged;
 std::size_t flaggedCount = 0;
 std::size_t notedCount = 0;
 // Whether the log has had the series as it stands.
@@ -178,8 +180,8 @@ void showSeries(ErrorController& c, const Text& line)
         const std::vector<bool> far = statistics.outliers();
         flaggedCount = 0;
         for (std::size_t i = 0; i < far.size(); ++i) {
-            if (far[i] != flagged[i]) {
-                flagged[i] = far[i];
+            if (far[i] != (flagged[i] != 0)) {
+                flagged[i] = far[i] ? 1 : 0;
                 c.labSheet->flagValue(i, far[i]);
             }
             flaggedCount += far[i] ? 1 : 0;
@@ -210,12 +212,20 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
         notedCount += entry.typed.empty() ? 0 : 1;
     float runningSum = first < added.size() ? added[first].sumBefore : sum;
     float runningCount = first < added.size() ? added[first].counterBefore : counter;
-    added.erase(from, from + static_cast<std::ptrdiff_t>(count));
-    std::vector<Added> inserted;
-    for (const Entry& entry : with)
-        inserted.push_back({entry.value, 0.0f, 0.0f, keep(entry.typed)});
-    added.insert(added.begin() + static_cast<std::ptrdiff_t>(first), inserted.begin(),
-                 inserted.end());
+    const auto flags = flagged.begin() + static_cast<std::ptrdiff_t>(first);
+    flaggedCount -= static_cast<std::size_t>(
+        std::count(flags, flags + static_cast<std::ptrdiff_t>(count), std::uint8_t{1}));
+    // An edit keeps the series' length: nothing after it needs to move.
+    if (with.size() != count) {
+        added.erase(from, from + static_cast<std::ptrdiff_t>(count));
+        added.insert(added.begin() + static_cast<std::ptrdiff_t>(first), with.size(), Added{});
+        flagged.erase(flags, flags + static_cast<std::ptrdiff_t>(count));
+        flagged.insert(flagged.begin() + static_cast<std::ptrdiff_t>(first), with.size(), 0);
+    }
+    for (std::size_t i = 0; i < with.size(); ++i) {
+        added[first + i] = {with[i].value, 0.0f, 0.0f, keep(with[i].typed)};
+        flagged[first + i] = 0;
+    }
     for (std::size_t i = first; i < added.size(); ++i) {
         added[i].sumBefore = runningSum;
         added[i].counterBefore = runningCount;
@@ -225,11 +235,6 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
     sum = runningSum;
     counter = runningCount;
     statistics.replace(first, count, values);
-    const auto at = flagged.begin() + static_cast<std::ptrdiff_t>(first);
-    flaggedCount -=
-        static_cast<std::size_t>(std::count(at, at + static_cast<std::ptrdiff_t>(count), true));
-    flagged.erase(at, at + static_cast<std::ptrdiff_t>(count));
-    flagged.insert(flagged.begin() + static_cast<std::ptrdiff_t>(first), with.size(), false);
     sent = added.empty();
     if (c.labSheet != nullptr) {
         std::vector<std::string> shown;
