@@ -5,6 +5,7 @@
 #include "Working.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -53,6 +54,10 @@ series::Statistics statistics;
 std::vector<std::uint8_t> flagged;
 std::size_t flaggedCount = 0;
 std::size_t notedCount = 0;
+// How many values have each number of decimals, as read (2 for 1.44): the
+// sum is written to the most of them. A float's shortest decimal has at most
+// 45.
+std::array<std::size_t, 46> byDecimals{};
 // Whether the log has had the series as it stands.
 bool sent = true;
 
@@ -77,6 +82,23 @@ using platform::Text;
 std::string countText()
 {
     return platform::stringWithFormat("%0.0f", counter);
+}
+
+// The running sum to the most decimals of the values in it, without the
+// float sum's own noise: 14.40 for ten 1.44, not 14.400001.
+std::string sumText()
+{
+    int decimals = static_cast<int>(byDecimals.size()) - 1;
+    while (decimals > 0 && byDecimals[static_cast<std::size_t>(decimals)] == 0)
+        --decimals;
+    return platform::toDecimals(sum, decimals);
+}
+
+void countDecimals(float value, bool in)
+{
+    const auto decimals = static_cast<std::size_t>(platform::shortestDecimals(value));
+    std::size_t& count = byDecimals[std::min(decimals, byDecimals.size() - 1)];
+    count = in ? count + 1 : count - 1;
 }
 
 std::string twoDecimals(float value)
@@ -204,12 +226,19 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
     for (const Entry& entry : with)
         values.push_back(entry.value);
     const auto from = added.begin() + static_cast<std::ptrdiff_t>(first);
+    // Clearing a long series counts nothing.
+    if (count == added.size())
+        byDecimals.fill(0);
     for (auto it = from; it != from + static_cast<std::ptrdiff_t>(count); ++it) {
         change.removed.push_back({it->value, typedText(it->typed)});
         notedCount -= it->typed == 0 ? 0 : 1;
+        if (count != added.size())
+            countDecimals(it->value, false);
     }
-    for (const Entry& entry : with)
+    for (const Entry& entry : with) {
         notedCount += entry.typed.empty() ? 0 : 1;
+        countDecimals(entry.value, true);
+    }
     float runningSum = first < added.size() ? added[first].sumBefore : sum;
     float runningCount = first < added.size() ? added[first].counterBefore : counter;
     const auto flags = flagged.begin() + static_cast<std::ptrdiff_t>(first);
@@ -282,7 +311,7 @@ void ErrorController::addToMedia(platform::Sender)
     press.finish(notes);
 
     showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1: n = %2, \u03a3x = %3"),
-                           {shortest(v), shortest(counter), shortest(sum)}});
+                           {shortest(v), shortest(counter), sumText()}});
 }
 
 void ErrorController::getMedia(platform::Sender)
@@ -303,11 +332,9 @@ void ErrorController::getMedia(platform::Sender)
 
     working::publish(
         press, working, log,
-        {tool,
-         {{"\u03a3x", shortest(sum)}, {"n", shortest(counter)}},
-         {{"x\u0304", twoDecimals(m)}}},
+        {tool, {{"\u03a3x", sumText()}, {"n", shortest(counter)}}, {{"x\u0304", twoDecimals(m)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "x\u0304 = \u03a3x / n = %1 / %2 = %3"),
-              {shortest(sum), shortest(counter), twoDecimals(m)}}});
+              {sumText(), shortest(counter), twoDecimals(m)}}});
 }
 
 void ErrorController::erase(platform::Sender)
@@ -403,7 +430,7 @@ void ErrorController::removeValue(std::size_t index)
     const float value = added[index].value;
     undoable = splice(*this, index, 1, {});
     finishEdit(Text{PHYSCALC_TRANSLATE_NOOP("Working", "Removed %1: n = %2, \u03a3x = %3"),
-                    {shortest(value), shortest(counter), shortest(sum)}});
+                    {shortest(value), shortest(counter), sumText()}});
 }
 
 void ErrorController::editValue(std::size_t index, const std::string& text)
@@ -433,7 +460,7 @@ void ErrorController::editValue(std::size_t index, const std::string& text)
     showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP(
                                "Working", "Value %1 changed from %2 to %3: n = %4, \u03a3x = %5"),
                            {std::to_string(index + 1), shortest(old), shortest(v),
-                            shortest(counter), shortest(sum)}});
+                            shortest(counter), sumText()}});
 }
 
 void ErrorController::pasteValues(const std::string& text)
@@ -493,7 +520,7 @@ void ErrorController::pasteValues(const std::string& text)
     press.finish(notes);
     showSeries(*this,
                Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1 values: n = %2, \u03a3x = %3"),
-                    {std::to_string(entries.size()), shortest(counter), shortest(sum)}});
+                    {std::to_string(entries.size()), shortest(counter), sumText()}});
 }
 
 void ErrorController::undo(platform::Sender)
@@ -504,7 +531,7 @@ void ErrorController::undo(platform::Sender)
     undoable.reset();
     splice(*this, change.first, change.inserted, change.removed);
     finishEdit(Text{PHYSCALC_TRANSLATE_NOOP("Working", "Undone: n = %1, \u03a3x = %2"),
-                    {shortest(counter), shortest(sum)}});
+                    {shortest(counter), sumText()}});
 }
 
 bool ErrorController::canUndo() const
@@ -613,6 +640,7 @@ void reset(Totals from)
     flagged.clear();
     flaggedCount = 0;
     notedCount = 0;
+    byDecimals.fill(0);
     typedTexts.clear();
     undoable.reset();
     sent = true;
