@@ -5,6 +5,7 @@
 #include "Working.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -48,9 +49,15 @@ const std::string& typedText(std::uint32_t index)
     return index == 0 ? none : typedTexts[index - 1];
 }
 series::Statistics statistics;
-std::vector<bool> flagged;
+// Bytes, not bits: an edit at the start of a long series moves them all, and
+// shifting bits one by one costs more than a whole byte move.
+std::vector<std::uint8_t> flagged;
 std::size_t flaggedCount = 0;
 std::size_t notedCount = 0;
+// How many values have each number of decimals, as read (2 for 1.44): the
+// sum is written to the most of them. A float's shortest decimal has at most
+// 45.
+std::array<std::size_t, 46> byDecimals{};
 // Whether the log has had the series as it stands.
 bool sent = true;
 
@@ -75,6 +82,23 @@ using platform::Text;
 std::string countText()
 {
     return platform::stringWithFormat("%0.0f", counter);
+}
+
+// The running sum to the most decimals of the values in it, without the
+// float sum's own noise: 14.40 for ten 1.44, not 14.400001.
+std::string sumText()
+{
+    int decimals = static_cast<int>(byDecimals.size()) - 1;
+    while (decimals > 0 && byDecimals[static_cast<std::size_t>(decimals)] == 0)
+        --decimals;
+    return platform::toDecimals(sum, decimals);
+}
+
+void countDecimals(float value, bool in)
+{
+    const auto decimals = static_cast<std::size_t>(platform::shortestDecimals(value));
+    std::size_t& count = byDecimals[std::min(decimals, byDecimals.size() - 1)];
+    count = in ? count + 1 : count - 1;
 }
 
 std::string twoDecimals(float value)
@@ -178,8 +202,8 @@ void showSeries(ErrorController& c, const Text& line)
         const std::vector<bool> far = statistics.outliers();
         flaggedCount = 0;
         for (std::size_t i = 0; i < far.size(); ++i) {
-            if (far[i] != flagged[i]) {
-                flagged[i] = far[i];
+            if (far[i] != (flagged[i] != 0)) {
+                flagged[i] = far[i] ? 1 : 0;
                 c.labSheet->flagValue(i, far[i]);
             }
             flaggedCount += far[i] ? 1 : 0;
@@ -202,20 +226,35 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
     for (const Entry& entry : with)
         values.push_back(entry.value);
     const auto from = added.begin() + static_cast<std::ptrdiff_t>(first);
+    // Clearing a long series counts nothing.
+    if (count == added.size())
+        byDecimals.fill(0);
     for (auto it = from; it != from + static_cast<std::ptrdiff_t>(count); ++it) {
         change.removed.push_back({it->value, typedText(it->typed)});
         notedCount -= it->typed == 0 ? 0 : 1;
+        if (count != added.size())
+            countDecimals(it->value, false);
     }
-    for (const Entry& entry : with)
+    for (const Entry& entry : with) {
         notedCount += entry.typed.empty() ? 0 : 1;
+        countDecimals(entry.value, true);
+    }
     float runningSum = first < added.size() ? added[first].sumBefore : sum;
     float runningCount = first < added.size() ? added[first].counterBefore : counter;
-    added.erase(from, from + static_cast<std::ptrdiff_t>(count));
-    std::vector<Added> inserted;
-    for (const Entry& entry : with)
-        inserted.push_back({entry.value, 0.0f, 0.0f, keep(entry.typed)});
-    added.insert(added.begin() + static_cast<std::ptrdiff_t>(first), inserted.begin(),
-                 inserted.end());
+    const auto flags = flagged.begin() + static_cast<std::ptrdiff_t>(first);
+    flaggedCount -= static_cast<std::size_t>(
+        std::count(flags, flags + static_cast<std::ptrdiff_t>(count), std::uint8_t{1}));
+    // An edit keeps the series' length: nothing after it needs to move.
+    if (with.size() != count) {
+        added.erase(from, from + static_cast<std::ptrdiff_t>(count));
+        added.insert(added.begin() + static_cast<std::ptrdiff_t>(first), with.size(), Added{});
+        flagged.erase(flags, flags + static_cast<std::ptrdiff_t>(count));
+        flagged.insert(flagged.begin() + static_cast<std::ptrdiff_t>(first), with.size(), 0);
+    }
+    for (std::size_t i = 0; i < with.size(); ++i) {
+        added[first + i] = {with[i].value, 0.0f, 0.0f, keep(with[i].typed)};
+        flagged[first + i] = 0;
+    }
     for (std::size_t i = first; i < added.size(); ++i) {
         added[i].sumBefore = runningSum;
         added[i].counterBefore = runningCount;
@@ -225,11 +264,6 @@ Change splice(ErrorController& c, std::size_t first, std::size_t count,
     sum = runningSum;
     counter = runningCount;
     statistics.replace(first, count, values);
-    const auto at = flagged.begin() + static_cast<std::ptrdiff_t>(first);
-    flaggedCount -=
-        static_cast<std::size_t>(std::count(at, at + static_cast<std::ptrdiff_t>(count), true));
-    flagged.erase(at, at + static_cast<std::ptrdiff_t>(count));
-    flagged.insert(flagged.begin() + static_cast<std::ptrdiff_t>(first), with.size(), false);
     sent = added.empty();
     if (c.labSheet != nullptr) {
         std::vector<std::string> shown;
@@ -277,7 +311,7 @@ void ErrorController::addToMedia(platform::Sender)
     press.finish(notes);
 
     showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1: n = %2, \u03a3x = %3"),
-                           {shortest(v), shortest(counter), shortest(sum)}});
+                           {shortest(v), shortest(counter), sumText()}});
 }
 
 void ErrorController::getMedia(platform::Sender)
@@ -298,11 +332,9 @@ void ErrorController::getMedia(platform::Sender)
 
     working::publish(
         press, working, log,
-        {tool,
-         {{"\u03a3x", shortest(sum)}, {"n", shortest(counter)}},
-         {{"x\u0304", twoDecimals(m)}}},
+        {tool, {{"\u03a3x", sumText()}, {"n", shortest(counter)}}, {{"x\u0304", twoDecimals(m)}}},
         {Text{PHYSCALC_TRANSLATE_NOOP("Working", "x\u0304 = \u03a3x / n = %1 / %2 = %3"),
-              {shortest(sum), shortest(counter), twoDecimals(m)}}});
+              {sumText(), shortest(counter), twoDecimals(m)}}});
 }
 
 void ErrorController::erase(platform::Sender)
@@ -398,7 +430,7 @@ void ErrorController::removeValue(std::size_t index)
     const float value = added[index].value;
     undoable = splice(*this, index, 1, {});
     finishEdit(Text{PHYSCALC_TRANSLATE_NOOP("Working", "Removed %1: n = %2, \u03a3x = %3"),
-                    {shortest(value), shortest(counter), shortest(sum)}});
+                    {shortest(value), shortest(counter), sumText()}});
 }
 
 void ErrorController::editValue(std::size_t index, const std::string& text)
@@ -428,7 +460,7 @@ void ErrorController::editValue(std::size_t index, const std::string& text)
     showSeries(*this, Text{PHYSCALC_TRANSLATE_NOOP(
                                "Working", "Value %1 changed from %2 to %3: n = %4, \u03a3x = %5"),
                            {std::to_string(index + 1), shortest(old), shortest(v),
-                            shortest(counter), shortest(sum)}});
+                            shortest(counter), sumText()}});
 }
 
 void ErrorController::pasteValues(const std::string& text)
@@ -488,7 +520,7 @@ void ErrorController::pasteValues(const std::string& text)
     press.finish(notes);
     showSeries(*this,
                Text{PHYSCALC_TRANSLATE_NOOP("Working", "Added %1 values: n = %2, \u03a3x = %3"),
-                    {std::to_string(entries.size()), shortest(counter), shortest(sum)}});
+                    {std::to_string(entries.size()), shortest(counter), sumText()}});
 }
 
 void ErrorController::undo(platform::Sender)
@@ -499,7 +531,7 @@ void ErrorController::undo(platform::Sender)
     undoable.reset();
     splice(*this, change.first, change.inserted, change.removed);
     finishEdit(Text{PHYSCALC_TRANSLATE_NOOP("Working", "Undone: n = %1, \u03a3x = %2"),
-                    {shortest(counter), shortest(sum)}});
+                    {shortest(counter), sumText()}});
 }
 
 bool ErrorController::canUndo() const
@@ -608,6 +640,7 @@ void reset(Totals from)
     flagged.clear();
     flaggedCount = 0;
     notedCount = 0;
+    byDecimals.fill(0);
     typedTexts.clear();
     undoable.reset();
     sent = true;

@@ -53,6 +53,9 @@ private:
     };
 
     void addRead(double x);
+    // Works the figures out from the given ones, those of the values before
+    // first, through every value from first on, saving each one's.
+    void runFrom(std::size_t first, const State& from);
     bool far(double x) const;
 
     State current;

@@ -413,6 +413,41 @@ std::string shortest(double value)
     return shortestOf(value);
 }
 
+int shortestDecimals(float value)
+{
+    if (!std::isfinite(value) || value == 0.0f)
+        return 0;
+    const Scientific parts = scientific(value, std::nullopt);
+    return std::max(0, static_cast<int>(parts.digits.size()) - 1 - parts.exponent);
+}
+
+std::string toDecimals(float value, int decimals)
+{
+    const std::string text = shortest(value);
+    if (!std::isfinite(value) || text.find('e') != std::string::npos)
+        return text;
+    const int shown = shortestDecimals(value);
+    if (decimals < shown) {
+        // Fewer digits than the float's shortest decimal: they are all its own.
+        char buffer[128];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                       std::chars_format::fixed, decimals)
+                             .ptr;
+        return std::string(buffer, end);
+    }
+    // Zeros only down to the place where floats of this size still differ:
+    // 16777216 cannot hold a tenth.
+    const float magnitude = std::abs(value);
+    const float spacing =
+        std::nextafter(magnitude, std::numeric_limits<float>::infinity()) - magnitude;
+    const int resolved = static_cast<int>(std::floor(-std::log10(static_cast<double>(spacing))));
+    const int wanted = std::min(decimals, std::max(shown, resolved));
+    if (wanted <= shown)
+        return text;
+    return text + (shown == 0 ? "." : "")
+           + std::string(static_cast<std::size_t>(wanted - shown), '0');
+}
+
 Approximation fourSignificant(float value)
 {
     return fourSignificantOf(value);

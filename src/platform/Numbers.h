@@ -88,6 +88,16 @@ std::string stringWithFormat(std::string_view format, double value);
 // it was read or worked out, without the noise of its binary digits.
 std::string shortest(float value);
 std::string shortest(double value);
+// How many decimals the shortest decimal of a value has: 2 for the float read
+// from 1.44, none for 12, 1e+20, nan or inf, 5 for 1e-05.
+int shortestDecimals(float value);
+
+// A value, such as a float sum of values read to at most the given decimals,
+// written to that many: "14.40" for the float sum of ten 1.44 (14.400001),
+// "12" for whole numbers. Never with more digits than the float holds at its
+// size: 16777216 stays "16777216" to any decimals. Exponent forms, nan and inf
+// as shortest() writes them.
+std::string toDecimals(float value, int decimals);
 
 // A value worked out on the way to a result, to four significant figures: as
 // it stands when it has no more ("0.6", "40"), rounded otherwise ("0.3333",

@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using test::find;
 using test::topLevel;
@@ -226,6 +227,56 @@ private Q_SLOTS:
         QCOMPARE(question->text(), u"The results log holds computations not saved.\n\n"
                                    "Quit and lose them?"_qs);
         question->button(QMessageBox::Cancel)->click();
+    }
+
+    void save_log_then_quit_data()
+    {
+        QTest::addColumn<bool>("chosen"); // a file chosen, or the save dialog cancelled
+        QTest::newRow("file chosen: the sheet is saved, then it quits") << true;
+        QTest::newRow("dialog cancelled: it stays, the log unsaved") << false;
+    }
+
+    // Save log… in the quit question puts the unsent sheet in the log and
+    // quits once the file is written, not before and not without it.
+    void save_log_then_quit()
+    {
+        QFETCH(bool, chosen);
+        QWidget* errors = open(QStringLiteral("errWin"));
+        find<QPushButton>(errors, "showLabSheet")->click();
+        QApplication::clipboard()->setText(QStringLiteral("1.44\n1.46\n"));
+        find<QLineEdit>(errors, "valToMedia")->paste();
+        QTemporaryDir directory;
+        const QString path = directory.filePath(u"lab.csv"_qs);
+        // Quitting ends the event loop, so the answers are given inside one;
+        // a program that does not quit is let go after a second.
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        connect(&giveUp, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(0, this, [this, chosen, path] {
+            QVERIFY(!interface->launcher().close());
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(question != nullptr && question->objectName() == u"quitQuestion");
+            question->button(QMessageBox::Save)->click();
+            auto* dialog = topLevel(QStringLiteral("resultsLogWin"))
+                               ->findChild<QFileDialog*>(QStringLiteral("saveLogDialog"));
+            QVERIFY(dialog != nullptr && dialog->isVisible());
+            if (chosen) {
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+        giveUp.start(1000);
+        QCOMPARE(QCoreApplication::exec() == 0, chosen);
+        QCOMPARE(interface->hasUnsavedWork(), !chosen);
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly), chosen);
+        if (chosen) {
+            const QString text = QString::fromUtf8(file.readAll());
+            QVERIFY2(text.contains(u"Measurement errors: lab sheet,x1 = 1.44; x2 = 1.46,n = 2;"_qs),
+                     qPrintable(text));
+        }
     }
 
     void results_log_saves_in_the_format_its_name_or_filter_asks_data()

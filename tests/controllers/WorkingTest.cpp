@@ -18,6 +18,7 @@
 #include <random>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -171,6 +172,45 @@ TEST(WorkingLines, read_like_a_worked_example)
         press(tools);
         EXPECT_NE(tools.pane.english().find(line), std::string::npos) << tools.pane.english();
     }
+}
+
+// Show mean writes Σx to the most decimals of the values in the series, as
+// the values are read, without the float sum's noise and never to more
+// digits than the float holds; the mean itself is the field's, unchanged.
+TEST(MeanWorking, writes_the_sum_to_the_decimals_of_the_values)
+{
+    struct Row
+    {
+        std::vector<std::string> values;
+        bool removeFirst;
+        std::string line;
+        std::string sum;
+    };
+    // clang-format off
+    for (const Row& row : std::initializer_list<Row>{
+        {std::vector<std::string>(10, "1.44"), false, "14.40 / 10 = 1.44", "14.40"},
+        {{"1.5", "2.25"}, false, "3.75 / 2 = 1.88", "3.75"},
+        {{"1.5", "2.5"}, false, "4.0 / 2 = 2.00", "4.0"},
+        {{"3", "4", "5"}, false, "12 / 3 = 4.00", "12"},
+        {{"1.25", "3", "4"}, true, "7 / 2 = 3.50", "7"}, // the decimals go with their value
+        // The half is lost in the float sum: it holds no tenths at 2^24.
+        {{"16777216", "0.5"}, false, "16777216 / 2 = 8388608.00", "16777216"}}) {
+        // clang-format on
+        runningMean::reset();
+        Tools tools;
+        for (const std::string& value : row.values) {
+            tools.type({{"valToMedia", value}});
+            tools.errors.addToMedia(nullptr);
+        }
+        if (row.removeFirst)
+            tools.errors.removeValue(0);
+        tools.errors.getMedia(nullptr);
+        EXPECT_NE(tools.pane.english().find("\u03a3x / n = " + row.line), std::string::npos)
+            << tools.pane.english();
+        ASSERT_EQ(tools.log.recorded.size(), 1U);
+        EXPECT_EQ(tools.log.recorded.front().inputs.at(0).value, row.sum);
+    }
+    runningMean::reset();
 }
 
 // A conversion belongs to its press: the next press, typed in the field's
