@@ -346,7 +346,8 @@ INSTANTIATE_TEST_SUITE_P(Textbook, Uncertainties, testing::Values(
         {{"rampWeight", "100 \u00b1 1"}, {"rampAngle", "30"}, {"rampKs", "0.3"},
          {"rampKd", "0.2 \u00b1 0.01"}},
         "N = (86.6 \u00b1 0.9) N|F net = (32.7 \u00b1 1.2) N|a = (3.21 \u00b1 0.08) m/s\u00b2|"
-        "P\u2096 = (67.3 \u00b1 1.5) N",
+        "P\u2096 = (67.3 \u00b1 1.5) N|\u0394\u03bcs\u00b7N / \u03bcs\u00b7N = \u0394W / W = 1 %|"
+        "\u0394f / f = \u0394W / W + \u0394\u03bck / \u03bck = 1 % + 5 % = 6 %",
         "N = (86.6 \u00b1 0.9) N|F net = (32.7 \u00b1 0.9) N|a = (3.21 \u00b1 0.08) m/s\u00b2|"
         "P\u2096 = (67.3 \u00b1 1.1) N"},
     // The crate pushed with 700 N: Δa = ΔP / m + P Δm / m² + g Δμk.
