@@ -167,6 +167,11 @@ int main(int argc, char* argv[])
          "momWin",
          {"showWorking", "power1=50 +- 1", "dist=25 +- 0.5 cm", "alpha=30 +- 1", "getSimple"},
          "torque-uncertainty.png"},
+        {"awakePiano",
+         "pianoWin",
+         {"rampMass=5.0 +- 0.1", "rampAngle=30 +- 1", "rampKs=0.40", "rampKd=0.30 +- 0.02",
+          "analyzeFriction"},
+         "ramp-friction-uncertainty.png"},
     };
     for (const Example& example : examples) {
         press(&launcher, example.entry);
