@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -356,23 +357,22 @@ void AttritoController::getMotion(platform::Sender)
                                               "moving, the body slows down (a below 0) and stops."),
              {}});
     // Within the uncertainties the comparison may go either way.
-    const bool uncertainVerdict = errors.mayBeEqual(P, pushV, staticMax, staticMaxV);
-    const Text overlap{PHYSCALC_TRANSLATE_NOOP(
+    const std::optional<Text> overlap =
+        errors.overlap(PHYSCALC_TRANSLATE_NOOP(
                            "Friction", "Within the uncertainties, the push, %1, and the greatest "
                                        "static friction, %2, overlap: whether the body moves is "
                                        "not certain."),
-                       {uncertainty::withUncertainty(P, errors.spread(pushV), "N"),
-                        uncertainty::withUncertainty(staticMax, errors.spread(staticMaxV), "N")}};
-    if (uncertainVerdict)
-        press.add(overlap);
+                       P, pushV, staticMax, staticMaxV, "N");
+    if (overlap)
+        press.add(*overlap);
     press.finish(notes);
     errors.show(uncertainties);
 
     lines.push_back({PHYSCALC_TRANSLATE_NOOP("Working", "\u03bcs \u00b7 N = %1 \u00d7 %2 N = %3 N"),
                      {shortest(ks), shortest(N), shown(staticMax)}});
     lines.push_back(verdict);
-    if (uncertainVerdict)
-        lines.push_back(overlap);
+    if (overlap)
+        lines.push_back(*overlap);
     if (atRest) {
         lines.push_back({PHYSCALC_TRANSLATE_NOOP(
                              "Working", "At rest, friction holds the push: F = P = %1 N, a = 0"),

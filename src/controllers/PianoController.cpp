@@ -539,15 +539,14 @@ void PianoController::analyzeFriction(platform::Sender)
                                                        "push down the ramp is needed to start it."),
                       {}});
     // Within the uncertainties the comparison may go either way.
-    const bool uncertainVerdict = errors.mayBeEqual(size, sizeV, staticMax, staticMaxV);
-    const Text overlap{PHYSCALC_TRANSLATE_NOOP(
+    const std::optional<Text> overlap =
+        errors.overlap(PHYSCALC_TRANSLATE_NOOP(
                            "Ramp", "Within the uncertainties, the pull along the ramp, %1, and "
                                    "the greatest static friction, %2, overlap: whether the body "
                                    "stays or slides is not certain."),
-                       {uncertainty::withUncertainty(size, errors.spread(sizeV), "N"),
-                        uncertainty::withUncertainty(staticMax, errors.spread(staticMaxV), "N")}};
-    if (uncertainVerdict)
-        press.add(overlap);
+                       size, sizeV, staticMax, staticMaxV, "N");
+    if (overlap)
+        press.add(*overlap);
     press.finish(notes);
     errors.show(uncertainties);
 
@@ -558,8 +557,8 @@ void PianoController::analyzeFriction(platform::Sender)
              "Working", "Pull along the ramp = P \u2212 W\u2225 = %1 N \u2212 %2 N = %3 N"),
          {shortest(P), shown(parallel), shown(pull)}});
     lines.push_back(verdict);
-    if (uncertainVerdict)
-        lines.push_back(overlap);
+    if (overlap)
+        lines.push_back(*overlap);
     if (!atRest) {
         lines.push_back(
             {PHYSCALC_TRANSLATE_NOOP("Working", "\u03bck \u00b7 N = %1 \u00d7 %2 N = %3 N"),

@@ -245,11 +245,18 @@ double Propagation::spread(const Value& worked) const
     return mode() == Mode::Quadrature ? std::sqrt(total) : total;
 }
 
-bool Propagation::mayBeEqual(double first, const Value& firstWorked, double second,
-                             const Value& secondWorked) const
+std::optional<platform::Text> Propagation::overlap(const char* context, const char* message,
+                                                   double first, const Value& firstWorked,
+                                                   double second, const Value& secondWorked,
+                                                   const std::string& unit) const
 {
     const double margin = spread(firstWorked - secondWorked);
-    return margin > 0.0 && std::fabs(first - second) <= margin;
+    if (!(margin > 0.0 && std::fabs(first - second) <= margin))
+        return std::nullopt;
+    return platform::Text{context,
+                          message,
+                          {withUncertainty(first, spread(firstWorked), unit),
+                           withUncertainty(second, spread(secondWorked), unit)}};
 }
 
 std::string Propagation::uncertaintyOf(const std::string& symbol) const

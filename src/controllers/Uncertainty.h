@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,10 +84,12 @@ public:
     // The uncertainty of a value worked from the inputs, by the rule chosen,
     // without a line of its own: for comparing two results, say.
     double spread(const Value& worked) const;
-    // Whether two results could be equal within their uncertainties: a
-    // verdict that compares them is then not certain.
-    bool mayBeEqual(double first, const Value& firstWorked, double second,
-                    const Value& secondWorked) const;
+    // When two results could be equal within their uncertainties, a verdict
+    // that compares them is not certain: the message, given the two as
+    // "(x ± Δ) unit", says so. None when they stand apart.
+    std::optional<platform::Text> overlap(const char* context, const char* message, double first,
+                                          const Value& firstWorked, double second,
+                                          const Value& secondWorked, const std::string& unit) const;
 
     // "W∥ = (6.0 ± 0.2) N", one line per result; none without uncertainty.
     const std::vector<platform::Text>& results() const { return lines; }
