@@ -192,6 +192,8 @@ TEST(MeanWorking, writes_the_sum_to_the_decimals_of_the_values)
         {{"1.5", "2.25"}, false, "3.75 / 2 = 1.88", "3.75"},
         {{"1.5", "2.5"}, false, "4.0 / 2 = 2.00", "4.0"},
         {{"3", "4", "5"}, false, "12 / 3 = 4.00", "12"},
+        {{"0.25", "0.5", "0.05"}, false, "0.80 / 3 = 0.27", "0.80"},
+        {{"12.5", "10.2"}, false, "22.7 / 2 = 11.35", "22.7"},
         {{"1.25", "3", "4"}, true, "7 / 2 = 3.50", "7"}, // the decimals go with their value
         // The half is lost in the float sum: it holds no tenths at 2^24.
         {{"16777216", "0.5"}, false, "16777216 / 2 = 8388608.00", "16777216"}}) {
