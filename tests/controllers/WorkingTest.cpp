@@ -358,6 +358,12 @@ INSTANTIATE_TEST_SUITE_P(Textbook, Uncertainties, testing::Values(
          {"motionKd", "0.3 \u00b1 0.01"}},
         "\u03bcs\u00b7N = (589 \u00b1 5) N|F net = (347 \u00b1 20) N|a = (2.89 \u00b1 0.19) m/s\u00b2",
         "F net = (347 \u00b1 13) N|a = (2.89 \u00b1 0.12) m/s\u00b2"},
+    // tan α ≈ μs: within a degree, it may slide or stay.
+    UncertainCase{"ramp_at_the_limit", [](Tools& c) { c.piano.analyzeFriction(nullptr); },
+        {{"rampWeight", "100"}, {"rampAngle", "30 \u00b1 1"}, {"rampKs", "0.58"}, {"rampKd", "0.5"}},
+        "the pull along the ramp, (50.0 \u00b1 1.5) N, and the greatest static friction, "
+        "(50.2 \u00b1 0.5) N, overlap", "(50.0 \u00b1 1.5) N, and the greatest static friction, "
+        "(50.2 \u00b1 0.5) N, overlap"},
     UncertainCase{"push_at_the_limit", [](Tools& c) { c.friction.getMotion(nullptr); },
         {{"motionMass", "120 \u00b1 1"}, {"motionPush", "590 \u00b1 5"}, {"motionKs", "0.5"},
          {"motionKd", "0.3"}},
