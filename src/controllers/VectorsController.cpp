@@ -170,19 +170,26 @@ std::string fourDecimals(float value)
     return platform::stringWithFormat("%0.4f", value);
 }
 
-// The direction of a resultant in degrees counter-clockwise from the +x
-// axis, in [0, 360) to the hundredth shown: a direction a hair below the axis
-// reads 0.00, not 360.00 or -0.00. None for a zero or undefined resultant.
-std::optional<std::string> direction(const vectorStore::Resultant& resultant)
+// The direction of a resultant in hundredths of a degree counter-clockwise
+// from the +x axis, in [0, 36000): a direction a hair below the axis is 0, not
+// 36000 or -0. None for a zero or undefined resultant.
+std::optional<long> hundredthsOfDirection(const vectorStore::Resultant& resultant)
 {
     if (std::isnan(resultant.x) || std::isnan(resultant.y)
         || (resultant.x == 0.0f && resultant.y == 0.0f))
         return std::nullopt;
     const double radians = std::atan2(double{resultant.y}, double{resultant.x});
     const double hundredths = std::round(platform::radiansToDegrees(radians) * 100.0);
-    const double turn = 36000.0;
-    const double wrapped = std::fmod(hundredths + turn, turn);
-    return platform::stringWithFormat("%0.2f", wrapped / 100.0);
+    return static_cast<long>(std::fmod(hundredths + 36000.0, 36000.0));
+}
+
+// The direction in degrees to the hundredth shown: 0.00, not 360.00 or -0.00.
+std::optional<std::string> direction(const vectorStore::Resultant& resultant)
+{
+    const std::optional<long> hundredths = hundredthsOfDirection(resultant);
+    if (!hundredths)
+        return std::nullopt;
+    return platform::stringWithFormat("%0.2f", static_cast<double>(*hundredths) / 100.0);
 }
 
 // The texts and the picture of a run: the list, the three results and the
@@ -542,12 +549,10 @@ std::optional<Heading> readHeading(const std::string& typed)
 // resultant: "4.65° S of W", or the point itself on an axis.
 std::optional<platform::Text> bearingOf(const vectorStore::Resultant& resultant)
 {
-    if (std::isnan(resultant.x) || std::isnan(resultant.y)
-        || (resultant.x == 0.0f && resultant.y == 0.0f))
+    const std::optional<long> hundredths = hundredthsOfDirection(resultant);
+    if (!hundredths)
         return std::nullopt;
-    const double radians = std::atan2(double{resultant.y}, double{resultant.x});
-    const double hundredths = std::round(platform::radiansToDegrees(radians) * 100.0);
-    const auto wrapped = static_cast<long>(std::fmod(hundredths + 36000.0, 36000.0));
+    const long wrapped = *hundredths;
     const long quarter = wrapped / 9000;
     if (wrapped % 9000 == 0) {
         static const platform::Text points[] = {{PHYSCALC_TRANSLATE_NOOP("Bearing", "E"), {}},
