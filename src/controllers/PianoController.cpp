@@ -89,6 +89,17 @@ void refuseRamp(Drawing& drawing, const platform::Text& reason)
     drawing.setDescription(reason);
 }
 
+// Whether a ramp can be drawn at the angle; if not, the drawing says why.
+bool drawableAt(Drawing& drawing, float alpha)
+{
+    if (alpha > 0.0f && alpha < 90.0f)
+        return true;
+    refuseRamp(drawing, {PHYSCALC_TRANSLATE_NOOP(
+                             "Ramp", "No ramp drawn: the angle must lie between 0 and 90 degrees."),
+                         {}});
+    return false;
+}
+
 bool typed(const platform::Field& field)
 {
     return field.stringValue().find_first_not_of(" \t") != std::string::npos;
@@ -351,15 +362,8 @@ void PianoController::analyzeSlope(platform::Sender)
     errors.show(uncertainties);
     publishSlope(m, W, alpha, perpendicular, parallel, errors);
 
-    if (rampDrawing == nullptr)
+    if (rampDrawing == nullptr || !drawableAt(*rampDrawing, alpha))
         return;
-    if (!(alpha > 0.0f && alpha < 90.0f)) {
-        refuseRamp(*rampDrawing, {PHYSCALC_TRANSLATE_NOOP(
-                                      "Ramp", "No ramp drawn: the angle must lie between 0 and 90 "
-                                              "degrees."),
-                                  {}});
-        return;
-    }
     drawRamp(*rampDrawing, 1.0, radians, W, perpendicular, parallel);
     describeRamp(*rampDrawing, alpha, W, perpendicular, parallel);
 }
@@ -610,15 +614,8 @@ void PianoController::analyzeFriction(platform::Sender)
                        {"P\u2096", shown(steady)}}},
                      lines, &errors);
 
-    if (rampDrawing == nullptr)
+    if (rampDrawing == nullptr || !drawableAt(*rampDrawing, alpha))
         return;
-    if (!(alpha > 0.0f && alpha < 90.0f)) {
-        refuseRamp(*rampDrawing, {PHYSCALC_TRANSLATE_NOOP(
-                                      "Ramp", "No ramp drawn: the angle must lie between 0 and 90 "
-                                              "degrees."),
-                                  {}});
-        return;
-    }
     drawFrictionRamp(*rampDrawing, radians, W, N, friction, std::fabs(P) > 0.0f ? P : 0.0f, up,
                      verdict);
 }
