@@ -182,7 +182,6 @@ void Propagation::result(const std::string& symbol, double shown, const Value& w
     const bool relative = product && worked.value != 0.0 && std::isfinite(worked.value);
     std::vector<std::string> names;
     std::vector<std::string> terms;
-    double total = 0.0;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const Input& in = inputs[i];
         const double slope = worked.slopes[i];
@@ -203,10 +202,10 @@ void Propagation::result(const std::string& symbol, double shown, const Value& w
                                 : "\u0394" + symbol + "(" + in.symbol + ")");
             terms.push_back(four(term) + (unit.empty() ? "" : " " + unit));
         }
-        total += quadrature ? term * term : term;
     }
-    if (quadrature)
-        total = std::sqrt(total);
+    // The rule's total, in the form the terms are in.
+    const double total =
+        relative ? spread(worked) / std::fabs(worked.value) * 100.0 : spread(worked);
     if (quadrature) {
         for (std::string& name : names)
             name = "(" + name + ")\u00b2";
