@@ -113,7 +113,7 @@ const Text tool{PHYSCALC_TRANSLATE_NOOP("Working", "Measurement errors"), {}};
 class Typed final : public platform::Field
 {
 public:
-    Typed(std::string typed, std::string called, const platform::Field* markedField)
+    Typed(std::string typed, std::string called, platform::Field* markedField)
         : text(std::move(typed))
         , name(std::move(called))
         , marked(markedField)
@@ -125,13 +125,13 @@ public:
     void setMark(const std::optional<Text>& note) override
     {
         if (marked != nullptr)
-            const_cast<platform::Field*>(marked)->setMark(note);
+            marked->setMark(note);
     }
 
 private:
     std::string text;
     std::string name;
-    const platform::Field* marked;
+    platform::Field* marked;
 };
 
 std::string sheetUnit(const ErrorController& c)
