@@ -217,7 +217,9 @@ void carry(QLineEdit* result, const QString& window, const QString& input)
     Q_EMIT result->customContextMenuRequested(QPoint());
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu != nullptr);
+    QCOMPARE(result->contextMenuPolicy(), Qt::CustomContextMenu); // a right-click opens it
     auto* carryMenu = find<QMenu>(menu, "carryMenu");
+    QVERIFY(carryMenu->isEnabled()); // a result to carry
     QAction* entry = nullptr;
     for (QMenu* target : carryMenu->findChildren<QMenu*>()) {
         for (QAction* each : target->actions()) {

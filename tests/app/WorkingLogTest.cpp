@@ -357,8 +357,18 @@ private Q_SLOTS:
         QCOMPARE(copied.takeLast(), QStringList{QString()});
         QCOMPARE(copied, expectedRows(copied));
 
-        // A logged result cannot be typed over.
+        // Every cell of a column that does not stretch is shown whole.
         auto* entries = find<QTableWidget>(log, "entries");
+        for (int row = 0; row < entries->rowCount(); ++row) {
+            for (int column = 0; column + 1 < entries->columnCount(); ++column) {
+                const QString text = entries->item(row, column)->text();
+                QVERIFY2(entries->fontMetrics().horizontalAdvance(text)
+                             < entries->columnWidth(column),
+                         qPrintable(text));
+            }
+        }
+
+        // A logged result cannot be typed over.
         const QString logged = entries->item(1, 3)->text();
         const QPoint cell = entries->visualItemRect(entries->item(1, 3)).center();
         QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, cell);
@@ -398,11 +408,12 @@ private:
         for (const auto& [field, text] : {std::pair{"weight", "10"}, std::pair{"height", "3"},
                                           std::pair{"base", "4"}, std::pair{"lenght", "500 cm"}})
             QTest::keyClicks(find<QLineEdit>(plane, field), QString::fromLatin1(text));
-        find<QPushButton>(plane, "analyze")->click();
+        // Open before the first press: each row is added to the window as it comes.
         QTest::keyClick(plane, Qt::Key_L, Qt::ControlModifier);
         QWidget* log = topLevel(QStringLiteral("resultsLogWin"));
         if (log == nullptr || !QTest::qWaitForWindowExposed(log))
             return nullptr;
+        find<QPushButton>(plane, "analyze")->click();
 
         find<QPushButton>(&interface->launcher(), "awakeVectors")->click();
         QWidget* vectors = topLevel(QStringLiteral("vectWin"));

@@ -266,6 +266,7 @@ TEST(VectorWorking, lists_each_vector_then_the_sums_the_fields_show)
     ASSERT_EQ(log.recorded.size(), 1U);
     EXPECT_EQ(log.recorded.front().results,
               (std::vector<platform::Quantity>{{"Rx", rx}, {"Ry", ry}, {"R", r}}));
+    EXPECT_EQ(log.recorded.front().inputs.at(0).symbol, "v1"); // unnamed: its number
     EXPECT_EQ(log.recorded.front().inputs.at(1).value, "3, 30\u00b0, x -");
 
     tool.clear(nullptr);
