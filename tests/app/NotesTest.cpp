@@ -312,6 +312,7 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>(sheet, "name")->text() + find<QLineEdit>(sheet, "power")->text()
                      + where->currentText(),
                  u"B8/1-+"_qs);
+        QCOMPARE(list->toPlainText(), u"A/10/0/++\n"_qs);
 
         // Cancel (or Esc) asks; No (Return) keeps the run, Yes ends it as
         // Clear would, and quitting asks no more.
